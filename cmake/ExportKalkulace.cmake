@@ -1,0 +1,29 @@
+# ek_add_library(NAME [DEPS dep...] [PRIVATE_DEPS dep...])
+# A static library made of every .cpp in the calling folder; the folder's
+# parent is the include root, so code includes "xls/workbook.h" and so on.
+function(ek_add_library name)
+  cmake_parse_arguments(ARG "" "" "DEPS;PRIVATE_DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  add_library(${name} STATIC ${sources} ${headers})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARG_DEPS} PRIVATE ${ARG_PRIVATE_DEPS})
+endfunction()
+
+# ek_add_tests(FOLDER DEPS dep...)
+# One GoogleTest executable per *_test.cpp in tests/FOLDER, so that one
+# broken test file never stops the others from building.
+function(ek_add_tests folder)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*_test.cpp)
+  foreach(source ${test_sources})
+    get_filename_component(stem ${source} NAME_WE)
+    set(target ${folder}_${stem})
+    add_executable(${target} ${source})
+    target_link_libraries(${target} PRIVATE ${ARG_DEPS} GTest::gtest_main GTest::gmock)
+    target_compile_definitions(${target} PRIVATE
+      EK_SOURCE_DIR="${PROJECT_SOURCE_DIR}" EK_BINARY_DIR="${PROJECT_BINARY_DIR}")
+    gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60
+      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  endforeach()
+endfunction()
