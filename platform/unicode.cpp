@@ -1,6 +1,6 @@
-#include "calc/text.h"
+#include "platform/unicode.h"
 
-namespace ek::calc {
+namespace ek::platform {
 
 namespace {
 
@@ -27,7 +27,7 @@ void appendUtf8(std::string& out, char32_t code) {
     }
 }
 
-void appendUtf16(Text& out, char32_t code) {
+void appendUtf16(std::u16string& out, char32_t code) {
     if (code < 0x10000) {
         out += static_cast<char16_t>(code);
     } else {
@@ -65,8 +65,8 @@ std::string toUtf8(std::u16string_view text) {
     return out;
 }
 
-Text fromUtf8(std::string_view text) {
-    Text out;
+std::u16string fromUtf8(std::string_view text) {
+    std::u16string out;
     out.reserve(text.size());
     std::size_t i = 0;
     while (i < text.size()) {
@@ -100,4 +100,4 @@ Text fromUtf8(std::string_view text) {
     return out;
 }
 
-}  // namespace ek::calc
+}  // namespace ek::platform
