@@ -1,0 +1,108 @@
+#include "calc/line_value.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <limits>
+#include <optional>
+
+#include "calc/error.h"
+
+namespace ek::calc {
+
+namespace {
+
+constexpr char16_t kNoBreakSpace = u'\u00A0';
+constexpr std::size_t kSuffixLength = 3;  // " Kč"
+
+Text withoutSuffix(const Text& field) {
+    if (field.size() <= kSuffixLength)
+        return {};
+    return field.substr(0, field.size() - kSuffixLength);
+}
+
+Text without(Text text, char16_t removed) {
+    text.erase(std::remove(text.begin(), text.end(), removed), text.end());
+    return text;
+}
+
+[[noreturn]] void throwNotInteger(const Text& shown) {
+    throw CalcError(u"'" + shown + u"' is not a valid integer value");
+}
+
+bool isDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// Magnitude in hundredths of "digits[,d[d]]" starting at `pos`, or nothing when
+// the text has another form or the magnitude passes `limit`.
+std::optional<std::uint64_t> parseHundredths(const Text& text, std::size_t pos,
+                                             std::uint64_t limit) {
+    const std::size_t wholeStart = pos;
+    std::uint64_t whole = 0;
+    for (; pos < text.size() && isDigit(text[pos]); ++pos) {
+        const unsigned digit = text[pos] - u'0';
+        if (whole > (limit / 100 - digit) / 10)
+            return std::nullopt;  // whole * 100 passes limit
+        whole = whole * 10 + digit;
+    }
+    if (pos == wholeStart)
+        return std::nullopt;
+
+    std::uint64_t cents = 0;
+    if (pos < text.size()) {
+        if (text[pos] != u',')
+            return std::nullopt;
+        const std::size_t decimals = text.size() - pos - 1;
+        if (decimals < 1 || decimals > 2)
+            return std::nullopt;
+        for (std::size_t i = pos + 1; i < text.size(); ++i) {
+            if (!isDigit(text[i]))
+                return std::nullopt;
+            cents = cents * 10 + (text[i] - u'0');
+        }
+        if (decimals == 1)
+            cents *= 10;
+    }
+    if (whole * 100 > limit - cents)
+        return std::nullopt;
+    return whole * 100 + cents;
+}
+
+}  // namespace
+
+Text cleanedPriceText(const Text& field) {
+    Text cleaned = without(withoutSuffix(field), kNoBreakSpace);
+    std::replace(cleaned.begin(), cleaned.end(), u'.', u',');
+    return cleaned;
+}
+
+std::int64_t lineValue(const Text& field) {
+    const Text text = without(withoutSuffix(field), kNoBreakSpace);
+
+    std::size_t pos = text.find_first_not_of(u' ');
+    if (pos == Text::npos)
+        throwNotInteger(without(text, u','));
+    const bool negative = text[pos] == u'-';
+    if (negative || text[pos] == u'+')
+        ++pos;
+
+    constexpr auto kMax = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
+    const std::optional<std::uint64_t> magnitude =
+        parseHundredths(text, pos, negative ? kMax + 1 : kMax);
+    if (!magnitude)
+        throwNotInteger(without(text, u','));
+    // Unsigned negation reaches INT64_MIN without overflow.
+    return negative ? static_cast<std::int64_t>(std::uint64_t{0} - *magnitude)
+                    : static_cast<std::int64_t>(*magnitude);
+}
+
+std::int64_t addMoney(std::int64_t sum, std::int64_t value, const Text& offendingText) {
+    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+    constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+    if ((value > 0 && sum > kMax - value) || (value < 0 && sum < kMin - value)) {
+        throwNotInteger(offendingText);
+    }
+    return sum + value;
+}
+
+}  // namespace ek::calc
