@@ -1,0 +1,47 @@
+#include "calc/plant_name.h"
+
+#include <cstddef>
+
+namespace ek::calc {
+
+namespace {
+
+constexpr std::size_t kPrefixLength = 10;
+constexpr std::size_t kTrailerLength = 1;
+constexpr std::u16string_view kJoiner = u" - ";
+
+Text firstName(const Text& plantName) {
+    const std::size_t joiner = plantName.rfind(kJoiner);
+    if (joiner == Text::npos || joiner == 0)
+        return plantName;
+    return plantName.substr(0, joiner);
+}
+
+Text secondName(const Text& plantName) {
+    const std::size_t joiner = plantName.find(kJoiner);
+    if (joiner == Text::npos || joiner == 0)
+        return plantName;
+    return plantName.substr(joiner + kJoiner.size());
+}
+
+}  // namespace
+
+Text plantNameFromField(const Text& field) {
+    if (field.size() < kPrefixLength + kTrailerLength + 1)
+        return {};
+    return field.substr(kPrefixLength, field.size() - kPrefixLength - kTrailerLength);
+}
+
+Text shownPlantName(const Text& plantName, PlantNameMode mode) {
+    switch (mode) {
+        case PlantNameMode::Prvni:
+            return firstName(plantName);
+        case PlantNameMode::Druhy:
+            return secondName(plantName);
+        case PlantNameMode::Oba:
+            break;
+    }
+    return plantName;
+}
+
+}  // namespace ek::calc
