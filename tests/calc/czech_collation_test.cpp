@@ -1,0 +1,71 @@
+#include "calc/czech_collation.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "calc/text.h"
+
+namespace ek::calc {
+namespace {
+
+int sign(int value) {
+    return (value > 0) - (value < 0);
+}
+
+TEST(CzechCollation, PairsInCzechOrder) {
+    struct Case {
+        const char16_t* a;
+        const char16_t* b;
+        int expected;  // sign of compare(a, b)
+    };
+    const Case cases[] = {
+        {u"c", u"č", -1},
+        {u"č", u"d", -1},
+        {u"cyklamen", u"čemeřice", -1},
+        {u"čemeřice", u"dub", -1},  // code point order would put č after d
+        {u"h", u"ch", -1},
+        {u"ch", u"i", -1},
+        {u"hvozdík", u"chmel", -1},  // ch is one letter after h
+        {u"chmel", u"iris", -1},
+        {u"cibule", u"chmel", -1},  // ASCII order would put ch first
+        {u"r", u"ř", -1},
+        {u"ř", u"s", -1},
+        {u"rybíz", u"řebříček", -1},
+        {u"řebříček", u"sasanka", -1},
+        {u"s", u"š", -1},
+        {u"z", u"ž", -1},
+        {u"Acer", u"Tilia", -1},
+        {u"javor babyka", u"lípa srdčitá", -1},
+        {u"Acer campestre", u"Tilia cordata", -1},
+        {u"buk", u"Javor", -1},  // case does not decide the order
+        {u"BUK", u"javor", -1},
+        {u"Acer", u"acer", 0},
+        {u"ČEMEŘICE", u"čemeřice", 0},
+        {u"lipa", u"lípa", -1},  // accents still count
+        {u"javor001", u"javor002", -1},
+        {u"Javor002", u"javor001", 1},
+        {u"", u"a", -1},
+        {u"", u"", 0},
+    };
+    const CzechCollation collation;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(toUtf8(c.a) + " / " + toUtf8(c.b));
+        EXPECT_EQ(sign(collation.compare(c.a, c.b)), c.expected);
+        EXPECT_EQ(sign(collation.compare(c.b, c.a)), -c.expected);
+    }
+}
+
+TEST(CzechCollation, SortsAList) {
+    std::vector<Text> names = {u"žlutokvět", u"Chmel",  u"hloh",  u"čemeřice", u"Ibišek",
+                               u"řebříček",  u"cypřiš", u"rybíz", u"šeřík",    u"Sasanka"};
+    const std::vector<Text> expected = {u"cypřiš", u"čemeřice", u"hloh",    u"Chmel", u"Ibišek",
+                                        u"rybíz",  u"řebříček", u"Sasanka", u"šeřík", u"žlutokvět"};
+    const CzechCollation collation;
+    std::sort(names.begin(), names.end(), collation);
+    EXPECT_EQ(names, expected);
+}
+
+}  // namespace
+}  // namespace ek::calc
