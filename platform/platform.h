@@ -4,6 +4,7 @@
 // replace it with a fake and Windows can have its own implementation.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -16,7 +17,7 @@ using Bytes = std::vector<std::uint8_t>;
 
 // A failed file operation; the message is the platform's input/output text.
 class IoError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -30,7 +31,7 @@ enum SpecialFolder : int {
 };
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     virtual char16_t separator() const = 0;
@@ -70,11 +71,17 @@ public:
     virtual void showMessage(const std::u16string& text) = 0;
 };
 
-// The implementation for the machine the program runs on.
-std::unique_ptr<Platform> makeSystemPlatform();
+struct SystemPlatformOptions {
+    // When not empty, the documents folder (id 5) instead of the system's.
+    Path documentsFolder;
+    // Title of the message box.
+    std::u16string messageTitle;
+    // When set, shows messages instead of the system's message box (a window
+    // passes its own dialog; without either, Linux writes them to stderr).
+    std::function<void(const std::u16string&)> messageSink;
+};
 
-// Text conversions for paths at the system calls.
-std::string pathToUtf8(const Path& path);
-Path pathFromUtf8(const std::string& path);
+// The implementation for the machine the program runs on.
+std::unique_ptr<Platform> makeSystemPlatform(SystemPlatformOptions options = {});
 
 }  // namespace ek::platform

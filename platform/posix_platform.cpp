@@ -14,6 +14,7 @@
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <utility>
 
 #include "platform/mask.h"
 #include "platform/platform.h"
@@ -34,22 +35,27 @@ std::string environment(const char* name) {
 std::string ioMessage(int error) {
     switch (error) {
         case ENOENT:
-        case ENOTDIR: return "File not found";
+        case ENOTDIR:
+            return "File not found";
         case EACCES:
-        case EPERM: return "Access denied";
-        case ENOSPC: return "Disk full";
-        default: return std::strerror(error);
+        case EPERM:
+            return "Access denied";
+        case ENOSPC:
+            return "Disk full";
+        default:
+            return std::strerror(error);
     }
 }
 
 // Closes a file descriptor when it goes out of scope.
 class FileDescriptor {
-public:
+  public:
     explicit FileDescriptor(int fd) : fd_(fd) {}
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
     ~FileDescriptor() {
-        if (fd_ >= 0) ::close(fd_);
+        if (fd_ >= 0)
+            ::close(fd_);
     }
     int get() const { return fd_; }
     // Closes now and reports whether the close succeeded.
@@ -59,40 +65,50 @@ public:
         return ::close(fd) == 0;
     }
 
-private:
+  private:
     int fd_;
 };
 
 std::string documentsFolder() {
     const std::string home = environment("HOME");
     std::string config = environment("XDG_CONFIG_HOME");
-    if (config.empty()) config = home + "/.config";
+    if (config.empty())
+        config = home + "/.config";
     std::ifstream file(config + "/user-dirs.dirs");
     std::stringstream content;
     content << file.rdbuf();
     return documentsFromUserDirs(content.str(), home);
 }
 
-std::string firstOf(const std::string& list) { return list.substr(0, list.find(':')); }
+std::string firstOf(const std::string& list) {
+    return list.substr(0, list.find(':'));
+}
 
 bool writeAll(int fd, const Bytes& content) {
     std::size_t done = 0;
     while (done < content.size()) {
         const ssize_t written = ::write(fd, content.data() + done, content.size() - done);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
         done += static_cast<std::size_t>(written);
     }
     return true;
 }
 
 class PosixPlatform final : public Platform {
-public:
+  public:
+    explicit PosixPlatform(SystemPlatformOptions options) : options_(std::move(options)) {}
+
     char16_t separator() const override { return u'/'; }
 
     Path specialFolder(int folderId) override {
         switch (folderId) {
-            case kDocuments: return fromUtf8(documentsFolder());
+            case kDocuments:
+                if (!options_.documentsFolder.empty())
+                    return options_.documentsFolder;
+                return fromUtf8(documentsFolder());
             case kLocalAppData: {
                 const std::string data = environment("XDG_DATA_HOME");
                 return fromUtf8(data.empty() ? environment("HOME") + "/.local/share" : data);
@@ -102,8 +118,10 @@ public:
                 return fromUtf8(dirs.empty() ? "/usr/local/share" : dirs);
             }
             // Installed programs live in /usr/bin on a Debian system.
-            case kProgramFiles: return u"/usr/bin";
-            default: return {};  // no shared documents folder here
+            case kProgramFiles:
+                return u"/usr/bin";
+            default:
+                return {};  // no shared documents folder here
         }
     }
 
@@ -120,15 +138,21 @@ public:
     std::vector<Path> listFiles(const Path& folder, const Path& mask) override {
         std::vector<Path> names;
         DIR* directory = ::opendir(toUtf8(folder.empty() ? u"." : folder).c_str());
-        if (!directory) return names;
-        const std::string prefix = toUtf8(folder) + (folder.empty() || folder.back() == u'/' ? "" : "/");
+        if (!directory)
+            return names;
+        const std::string prefix =
+            toUtf8(folder) + (folder.empty() || folder.back() == u'/' ? "" : "/");
         while (const dirent* entry = ::readdir(directory)) {
             const std::string name = entry->d_name;
-            if (name == "." || name == "..") continue;
+            // Dot files are hidden files here, and hidden files are not listed.
+            if (name.empty() || name.front() == '.')
+                continue;
             const Path wide = fromUtf8(name);
-            if (!matchesMask(wide, mask)) continue;
+            if (!matchesMask(wide, mask))
+                continue;
             struct stat info {};
-            if (::stat((prefix + name).c_str(), &info) == 0 && S_ISDIR(info.st_mode)) continue;
+            if (::stat((prefix + name).c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+                continue;
             names.push_back(wide);
         }
         ::closedir(directory);
@@ -139,7 +163,8 @@ public:
     Path currentDirectory() override {
         std::vector<char> buffer(4096);
         while (::getcwd(buffer.data(), buffer.size()) == nullptr) {
-            if (errno != ERANGE) return {};
+            if (errno != ERANGE)
+                return {};
             buffer.resize(buffer.size() * 2);
         }
         return fromUtf8(buffer.data());
@@ -151,25 +176,33 @@ public:
 
     std::uint64_t fileSize(const Path& path) override {
         struct stat info {};
-        if (::stat(toUtf8(path).c_str(), &info) != 0) throw IoError(ioMessage(errno));
-        if (S_ISDIR(info.st_mode)) throw IoError(ioMessage(EACCES));
+        if (::stat(toUtf8(path).c_str(), &info) != 0)
+            throw IoError(ioMessage(errno));
+        if (S_ISDIR(info.st_mode))
+            throw IoError(ioMessage(EACCES));
         return static_cast<std::uint64_t>(info.st_size);
     }
 
     Bytes readFile(const Path& path) override {
         FileDescriptor fd(::open(toUtf8(path).c_str(), O_RDONLY | O_CLOEXEC));
-        if (fd.get() < 0) throw IoError(ioMessage(errno));
+        if (fd.get() < 0)
+            throw IoError(ioMessage(errno));
         struct stat info {};
-        if (::fstat(fd.get(), &info) != 0) throw IoError(ioMessage(errno));
-        if (S_ISDIR(info.st_mode)) throw IoError(ioMessage(EACCES));
+        if (::fstat(fd.get(), &info) != 0)
+            throw IoError(ioMessage(errno));
+        if (S_ISDIR(info.st_mode))
+            throw IoError(ioMessage(EACCES));
         Bytes content;
         content.reserve(static_cast<std::size_t>(info.st_size));
         std::uint8_t buffer[65536];
         for (;;) {
             const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
-            if (got < 0 && errno == EINTR) continue;
-            if (got < 0) throw IoError(ioMessage(errno));
-            if (got == 0) break;
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got < 0)
+                throw IoError(ioMessage(errno));
+            if (got == 0)
+                break;
             content.insert(content.end(), buffer, buffer + got);
         }
         return content;
@@ -178,8 +211,10 @@ public:
     void writeFileAtomically(const Path& path, const Bytes& content) override {
         const std::string target = toUtf8(path);
         const std::string temporary = target + ".~" + std::to_string(::getpid());
-        FileDescriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-        if (fd.get() < 0) throw IoError(ioMessage(errno));
+        FileDescriptor fd(
+            ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+        if (fd.get() < 0)
+            throw IoError(ioMessage(errno));
         bool written = writeAll(fd.get(), content) && ::fsync(fd.get()) == 0;
         const int writeError = errno;
         written = fd.close() && written;
@@ -202,26 +237,32 @@ public:
     void makeWritable(const Path& path) override {
         struct stat info {};
         const std::string name = toUtf8(path);
-        if (::stat(name.c_str(), &info) == 0) ::chmod(name.c_str(), info.st_mode | S_IWUSR);
+        if (::stat(name.c_str(), &info) == 0)
+            ::chmod(name.c_str(), info.st_mode | S_IWUSR);
     }
 
     void deleteFile(const Path& path) override {
-        if (::unlink(toUtf8(path).c_str()) != 0) throw IoError(ioMessage(errno));
+        if (::unlink(toUtf8(path).c_str()) != 0)
+            throw IoError(ioMessage(errno));
     }
 
     bool startProcess(const Path& program, const std::vector<Path>& arguments) override {
         std::vector<std::string> texts{toUtf8(program)};
-        for (const Path& argument : arguments) texts.push_back(toUtf8(argument));
+        for (const Path& argument : arguments)
+            texts.push_back(toUtf8(argument));
         std::vector<char*> argv;
-        for (std::string& text : texts) argv.push_back(text.data());
+        for (std::string& text : texts)
+            argv.push_back(text.data());
         argv.push_back(nullptr);
         // An intermediate child spawns the program and exits at once, so the
         // program is not our child and leaves no zombie behind.
         const pid_t child = ::fork();
-        if (child < 0) return false;
+        if (child < 0)
+            return false;
         if (child == 0) {
             pid_t program_pid = 0;
-            const int error = ::posix_spawnp(&program_pid, argv[0], nullptr, nullptr, argv.data(), environ);
+            const int error =
+                ::posix_spawnp(&program_pid, argv[0], nullptr, nullptr, argv.data(), environ);
             ::_exit(error == 0 ? 0 : 1);
         }
         int status = 0;
@@ -230,12 +271,23 @@ public:
         return WIFEXITED(status) && WEXITSTATUS(status) == 0;
     }
 
-    void showMessage(const std::u16string& text) override { std::cerr << toUtf8(text) << '\n'; }
+    void showMessage(const std::u16string& text) override {
+        if (options_.messageSink) {
+            options_.messageSink(text);
+        } else {
+            std::cerr << toUtf8(text) << '\n';
+        }
+    }
+
+  private:
+    SystemPlatformOptions options_;
 };
 
 }  // namespace
 
-std::unique_ptr<Platform> makeSystemPlatform() { return std::make_unique<PosixPlatform>(); }
+std::unique_ptr<Platform> makeSystemPlatform(SystemPlatformOptions options) {
+    return std::make_unique<PosixPlatform>(std::move(options));
+}
 
 }  // namespace ek::platform
 

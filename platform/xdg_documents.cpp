@@ -8,7 +8,8 @@ namespace {
 
 std::string trimmed(const std::string& text) {
     const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
+    if (first == std::string::npos)
+        return {};
     const auto last = text.find_last_not_of(" \t\r");
     return text.substr(first, last - first + 1);
 }
@@ -21,7 +22,8 @@ std::string documentsEntry(const std::string& content, const std::string& home) 
     while (std::getline(lines, line)) {
         line = trimmed(line);
         const std::string key = "XDG_DOCUMENTS_DIR=";
-        if (line.rfind(key, 0) != 0) continue;
+        if (line.rfind(key, 0) != 0)
+            continue;
         std::string value = line.substr(key.size());
         if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
             value = value.substr(1, value.size() - 2);
@@ -33,7 +35,8 @@ std::string documentsEntry(const std::string& content, const std::string& home) 
         }
         found = value;
     }
-    while (found.size() > 1 && found.back() == '/') found.pop_back();
+    while (found.size() > 1 && found.back() == '/')
+        found.pop_back();
     return found;
 }
 
@@ -42,8 +45,10 @@ std::string documentsEntry(const std::string& content, const std::string& home) 
 std::string documentsFromUserDirs(const std::string& userDirsContent, const std::string& home) {
     std::string documents = documentsEntry(userDirsContent, home);
     // A documents folder equal to $HOME is how the file says "disabled".
-    if (!documents.empty() && documents != home) return documents;
-    if (home.empty()) return {};
+    if (!documents.empty() && documents != home)
+        return documents;
+    if (home.empty())
+        return {};
     return home + "/Documents";
 }
 

@@ -1,0 +1,157 @@
+// The platform of the machine the tests run on, against a scratch folder.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "platform/platform.h"
+#include "platform/unicode.h"
+
+namespace ek::platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SystemPlatformTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "ek-platform-XXXXXX").string();
+#ifndef _WIN32
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+#endif
+        root_ = fs::path(pattern);
+        fs::create_directories(root_);
+        system_ = makeSystemPlatform();
+    }
+    void TearDown() override {
+        fs::remove_all(root_);
+    }
+
+    // `relative` (UTF-8) under the scratch folder, as a platform path.
+    Path path(const std::string& relative) const {
+        return fromUtf8((root_ / relative).string());
+    }
+    void write(const std::string& relative, const std::string& content) const {
+        fs::create_directories((root_ / relative).parent_path());
+        std::ofstream(root_ / relative, std::ios::binary) << content;
+    }
+
+    fs::path root_;
+    std::unique_ptr<Platform> system_;
+};
+
+TEST_F(SystemPlatformTest, ListsMatchingFilesOnlyNotFoldersNorHiddenFiles) {
+    write("Zahrada u domu.txt", "a");
+    write("ZAHRADA.TXT", "b");
+    write("Růžová zahrada.txt", "c");
+    write("ceník.lst", "d");
+    write(".skrytý.txt", "e");
+    write("složka.txt/uvnitř.txt", "f");
+    const std::vector<Path> names = system_->listFiles(path(""), u"*.txt");
+    EXPECT_EQ(names,
+              (std::vector<Path>{u"Růžová zahrada.txt", u"ZAHRADA.TXT", u"Zahrada u domu.txt"}));
+    EXPECT_EQ(system_->listFiles(path(""), u"*").size(), 4u);
+    EXPECT_TRUE(system_->listFiles(path("chybí"), u"*").empty());
+}
+
+TEST_F(SystemPlatformTest, FilesAndFoldersAreTold) {
+    write("Material Lists/a.txt", "x");
+    EXPECT_TRUE(system_->directoryExists(path("Material Lists")));
+    EXPECT_FALSE(system_->directoryExists(path("Material Lists/a.txt")));
+    EXPECT_TRUE(system_->fileExists(path("Material Lists/a.txt")));
+    EXPECT_FALSE(system_->fileExists(path("Material Lists")));
+    EXPECT_FALSE(system_->fileExists(path("chybí.txt")));
+}
+
+TEST_F(SystemPlatformTest, ReadsWholeFilesWithUnicodeNames) {
+    std::string content(100000, '\0');
+    for (std::size_t i = 0; i < content.size(); ++i)
+        content[i] = static_cast<char>(i * 7);
+    write("Dlažba ř ů.txt", content);
+    const Bytes read = system_->readFile(path("Dlažba ř ů.txt"));
+    EXPECT_EQ(std::string(read.begin(), read.end()), content);
+    EXPECT_EQ(system_->fileSize(path("Dlažba ř ů.txt")), content.size());
+}
+
+TEST_F(SystemPlatformTest, MissingFileGivesTheInputOutputMessage) {
+    try {
+        system_->readFile(path("chybí.txt"));
+        FAIL() << "no error";
+    } catch (const IoError& error) {
+        EXPECT_STREQ(error.what(), "File not found");
+    }
+    EXPECT_THROW(system_->fileSize(path("chybí.txt")), IoError);
+    EXPECT_THROW(system_->readFile(path("chybí/x.txt")), IoError);
+}
+
+TEST_F(SystemPlatformTest, AtomicWriteReplacesAndLeavesNoTemporaryFile) {
+    write("Price Lists/test.lst", "old content that is longer");
+    system_->writeFileAtomically(path("Price Lists/test.lst"), Bytes{'n', 'e', 'w'});
+    const Bytes read = system_->readFile(path("Price Lists/test.lst"));
+    EXPECT_EQ(std::string(read.begin(), read.end()), "new");
+    EXPECT_EQ(system_->listFiles(path("Price Lists"), u"*"), std::vector<Path>{u"test.lst"});
+}
+
+TEST_F(SystemPlatformTest, AtomicWriteIntoAMissingFolderFails) {
+    EXPECT_THROW(system_->writeFileAtomically(path("chybí/test.lst"), Bytes{'x'}), IoError);
+    EXPECT_FALSE(system_->directoryExists(path("chybí")));
+}
+
+TEST_F(SystemPlatformTest, CurrentDirectoryFollowsChanges) {
+    write("Material Lists/a.txt", "x");
+    const Path before = system_->currentDirectory();
+    ASSERT_TRUE(system_->setCurrentDirectory(path("Material Lists")));
+    EXPECT_TRUE(system_->fileExists(u"a.txt"));
+    EXPECT_EQ(fs::canonical(fs::path(toUtf8(system_->currentDirectory()))),
+              fs::canonical(root_ / "Material Lists"));
+    EXPECT_FALSE(system_->setCurrentDirectory(path("chybí")));
+    ASSERT_TRUE(system_->setCurrentDirectory(before));
+}
+
+TEST_F(SystemPlatformTest, CopyAndDelete) {
+    write("a.xls", "workbook");
+    EXPECT_TRUE(system_->copyFile(path("a.xls"), path("oo_a.xls")));
+    EXPECT_EQ(system_->fileSize(path("oo_a.xls")), 8u);
+    system_->deleteFile(path("oo_a.xls"));
+    EXPECT_FALSE(system_->fileExists(path("oo_a.xls")));
+    EXPECT_THROW(system_->deleteFile(path("oo_a.xls")), IoError);
+    EXPECT_FALSE(system_->copyFile(path("chybí.xls"), path("b.xls")));
+}
+
+TEST_F(SystemPlatformTest, DocumentsFolderCanBeGivenAndOtherwiseFollowsXdg) {
+    SystemPlatformOptions options;
+    options.documentsFolder = u"/jinde/Dokumenty";
+    const auto given = makeSystemPlatform(options);
+    EXPECT_EQ(given->specialFolder(kDocuments), u"/jinde/Dokumenty");
+#ifndef _WIN32
+    write("config/user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"$HOME/Dokumenty\"\n");
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    const std::string config = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
+    ::setenv("HOME", "/home/jana", 1);
+    ::setenv("XDG_CONFIG_HOME", (root_ / "config").c_str(), 1);
+    EXPECT_EQ(system_->specialFolder(kDocuments), u"/home/jana/Dokumenty");
+    ::setenv("XDG_CONFIG_HOME", (root_ / "none").c_str(), 1);
+    EXPECT_EQ(system_->specialFolder(kDocuments), u"/home/jana/Documents");
+    ::setenv("HOME", home.c_str(), 1);
+    if (config.empty()) {
+        ::unsetenv("XDG_CONFIG_HOME");
+    } else {
+        ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    }
+#endif
+}
+
+TEST_F(SystemPlatformTest, MessagesGoToTheGivenSink) {
+    std::u16string shown;
+    SystemPlatformOptions options;
+    options.messageSink = [&](const std::u16string& text) { shown = text; };
+    const auto platform = makeSystemPlatform(options);
+    platform->showMessage(u"Složka se seznamem ceníků nebyla nalezena");
+    EXPECT_EQ(shown, u"Složka se seznamem ceníků nebyla nalezena");
+}
+
+}  // namespace
+}  // namespace ek::platform
