@@ -30,13 +30,21 @@ struct CzechCollation::Collator {};
 
 CzechCollation::CzechCollation() : collator_(std::make_shared<const Collator>()) {}
 
+namespace {
+
+// Never a null pointer, which the system call refuses even for empty text.
+const wchar_t* wide(std::u16string_view text) {
+    return text.empty() ? L"" : reinterpret_cast<const wchar_t*>(text.data());
+}
+
+}  // namespace
+
 int CzechCollation::compare(std::u16string_view a, std::u16string_view b) const {
-    const int result =
-        CompareStringEx(L"cs-CZ", LINGUISTIC_IGNORECASE, reinterpret_cast<const wchar_t*>(a.data()),
-                        checkedLength(a), reinterpret_cast<const wchar_t*>(b.data()),
-                        checkedLength(b), nullptr, nullptr, 0);
-    if (result == 0)
+    const int result = CompareStringEx(L"cs-CZ", LINGUISTIC_IGNORECASE, wide(a), checkedLength(a),
+                                       wide(b), checkedLength(b), nullptr, nullptr, 0);
+    if (result == 0) {
         throw std::runtime_error("CompareStringEx failed for cs-CZ");
+    }
     return result - CSTR_EQUAL;
 }
 

@@ -1,6 +1,8 @@
 #include "calc/price_list.h"
 
 #include <cstddef>
+#include <iterator>
+#include <string>
 #include <string_view>
 
 #include "calc/error.h"
