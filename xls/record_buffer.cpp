@@ -1,0 +1,74 @@
+#include "xls/record_buffer.h"
+
+#include <bit>
+#include <cstring>
+#include <stdexcept>
+
+namespace xls {
+
+void RecordBuffer::reserveMore(std::size_t additional) {
+    const std::size_t needed = bytes_.size() + additional;
+    if (needed > bytes_.capacity()) {
+        bytes_.reserve(needed);
+    }
+}
+
+std::uint8_t* RecordBuffer::grow(std::size_t count) {
+    reserveMore(count);
+    const std::size_t at = bytes_.size();
+    bytes_.resize(at + count);
+    return bytes_.data() + at;
+}
+
+void RecordBuffer::u8(std::uint8_t value) {
+    *grow(1) = value;
+}
+
+void RecordBuffer::u16(std::uint16_t value) {
+    std::uint8_t* out = grow(2);
+    out[0] = static_cast<std::uint8_t>(value);
+    out[1] = static_cast<std::uint8_t>(value >> 8);
+}
+
+void RecordBuffer::u32(std::uint32_t value) {
+    std::uint8_t* out = grow(4);
+    for (int i = 0; i < 4; ++i) {
+        out[i] = static_cast<std::uint8_t>(value >> (8 * i));
+    }
+}
+
+void RecordBuffer::f64(double value) {
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    std::uint8_t* out = grow(8);
+    for (int i = 0; i < 8; ++i) {
+        out[i] = static_cast<std::uint8_t>(bits >> (8 * i));
+    }
+}
+
+void RecordBuffer::utf16(std::u16string_view text) {
+    std::uint8_t* out = grow(2 * text.size());
+    for (const char16_t unit : text) {
+        *out++ = static_cast<std::uint8_t>(unit);
+        *out++ = static_cast<std::uint8_t>(unit >> 8);
+    }
+}
+
+void RecordBuffer::raw(std::span<const std::uint8_t> data) {
+    if (!data.empty()) {
+        std::memcpy(grow(data.size()), data.data(), data.size());
+    }
+}
+
+void RecordBuffer::zeros(std::size_t count) {
+    std::memset(grow(count), 0, count);
+}
+
+void RecordBuffer::patchU16(std::size_t offset, std::uint16_t value) {
+    if (offset + 2 > bytes_.size()) {
+        throw std::out_of_range("RecordBuffer::patchU16 past the written bytes");
+    }
+    bytes_[offset] = static_cast<std::uint8_t>(value);
+    bytes_[offset + 1] = static_cast<std::uint8_t>(value >> 8);
+}
+
+}  // namespace xls

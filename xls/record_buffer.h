@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace xls {
+
+// The bytes of one record while it is being built: little-endian appends in
+// field order, plus a 16-bit patch for lengths known only at the end.
+//
+// Capacity is reserved by the caller for the exact content; an append past it
+// grows the storage to exactly the size needed, never byte by byte doubling.
+// clear() keeps the storage, so one buffer can be reused for many records.
+class RecordBuffer {
+  public:
+    RecordBuffer() = default;
+    explicit RecordBuffer(std::size_t capacity) { bytes_.reserve(capacity); }
+
+    void u8(std::uint8_t value);
+    void u16(std::uint16_t value);
+    void u32(std::uint32_t value);
+    void f64(double value);
+    // UTF-16LE code units, two bytes each, no terminator.
+    void utf16(std::u16string_view text);
+    void raw(std::span<const std::uint8_t> data);
+    void zeros(std::size_t count);
+
+    // Overwrites two bytes already written at `offset`.
+    void patchU16(std::size_t offset, std::uint16_t value);
+
+    // Makes room for `additional` more bytes (exactly, when it must grow).
+    void reserveMore(std::size_t additional);
+    void clear() { bytes_.clear(); }
+
+    std::size_t size() const { return bytes_.size(); }
+    std::size_t capacity() const { return bytes_.capacity(); }
+    std::span<const std::uint8_t> bytes() const { return bytes_; }
+
+  private:
+    std::uint8_t* grow(std::size_t count);
+
+    std::vector<std::uint8_t> bytes_;
+};
+
+}  // namespace xls

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <vector>
+
+#include "xls/biff_record_types.h"
+#include "xls/record_buffer.h"
+
+namespace xls {
+
+// Where finished record lists go: the "Workbook" stream of a compound file, or
+// anything else that takes bytes in order. write() returns how many bytes it
+// took; fewer than given is a failed write.
+class ByteSink {
+  public:
+    virtual ~ByteSink() = default;
+    virtual std::size_t write(std::span<const std::uint8_t> bytes) = 0;
+};
+
+// Largest data length of one physical record; longer data goes on in CONTINUE.
+inline constexpr std::size_t kMaxRecordData = 8224;
+
+// An ordered byte sequence of finished records, kept in chunks of 4048 bytes.
+// Records may straddle chunk borders; nothing is moved once appended.
+class RecordList {
+  public:
+    static constexpr std::size_t kChunkSize = 4048;
+
+    RecordList() = default;
+    RecordList(RecordList&&) noexcept = default;
+    RecordList& operator=(RecordList&&) noexcept = default;
+
+    // Appends one logical record: type, length and data. Data above 8224 bytes
+    // is cut: the first 8224 bytes keep `type`, the rest follows in CONTINUE
+    // records of at most 8224 bytes, nothing repeated at their start.
+    void add(std::uint16_t type, std::span<const std::uint8_t> data);
+    void add(std::uint16_t type, const RecordBuffer& data) { add(type, data.bytes()); }
+
+    // Builds one record of exactly `dataLength` bytes with `fill` in a reused
+    // scratch buffer (no allocation per record once it has grown) and adds it.
+    template <class Fill>
+    void build(std::uint16_t type, std::size_t dataLength, Fill&& fill);
+
+    // Appends bytes that already are framed records (the string table frames
+    // its own pieces).
+    void appendFramed(std::span<const std::uint8_t> bytes);
+
+    std::size_t length() const { return length_; }
+
+    // Writes the chunks in order; false as soon as one write falls short.
+    bool writeTo(ByteSink& sink) const;
+
+    // The whole content as one array (tests, in-memory checks).
+    std::vector<std::uint8_t> bytes() const;
+
+  private:
+    using Chunk = std::array<std::uint8_t, kChunkSize>;
+
+    void appendBytes(std::span<const std::uint8_t> bytes);
+    void appendHeader(std::uint16_t type, std::size_t dataLength);
+    void finishBuild(std::uint16_t type, std::size_t declaredLength);
+
+    std::vector<std::unique_ptr<Chunk>> chunks_;
+    std::size_t length_ = 0;
+    RecordBuffer scratch_;
+};
+
+template <class Fill>
+void RecordList::build(std::uint16_t type, std::size_t dataLength, Fill&& fill) {
+    scratch_.clear();
+    scratch_.reserveMore(dataLength);
+    fill(scratch_);
+    finishBuild(type, dataLength);
+}
+
+}  // namespace xls
