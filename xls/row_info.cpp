@@ -1,0 +1,52 @@
+#include "xls/row_info.h"
+
+#include <algorithm>
+
+namespace xls {
+
+TXLSRowInfoList::TXLSRowInfoList() = default;
+TXLSRowInfoList::~TXLSRowInfoList() = default;
+TXLSRowInfoList::TXLSRowInfoList(TXLSRowInfoList&&) noexcept = default;
+TXLSRowInfoList& TXLSRowInfoList::operator=(TXLSRowInfoList&&) noexcept = default;
+
+const TXLSRowInfo* TXLSRowInfoList::Find(RowIndex row) const {
+    const auto& block = blocks_[row.value >> 8];
+    if (!block) {
+        return nullptr;
+    }
+    const Slot& slot = (*block)[row.value & 0xFF];
+    return slot.present ? &slot.info : nullptr;
+}
+
+TXLSRowInfo& TXLSRowInfoList::GetOrCreate(RowIndex row) {
+    auto& block = blocks_[row.value >> 8];
+    if (!block) {
+        block = std::make_unique<Block>();
+    }
+    Slot& slot = (*block)[row.value & 0xFF];
+    if (!slot.present) {
+        slot.present = true;
+        slot.info = TXLSRowInfo{};
+        slot.info.height = default_.height;
+        ++count_;
+        lowest_ = lowest_ < 0 ? row.value : std::min<int>(lowest_, row.value);
+        highest_ = std::max<int>(highest_, row.value);
+    }
+    return slot.info;
+}
+
+std::optional<RowIndex> TXLSRowInfoList::LowestRow() const {
+    if (lowest_ < 0) {
+        return std::nullopt;
+    }
+    return RowIndex{static_cast<std::uint16_t>(lowest_)};
+}
+
+std::optional<RowIndex> TXLSRowInfoList::HighestRow() const {
+    if (highest_ < 0) {
+        return std::nullopt;
+    }
+    return RowIndex{static_cast<std::uint16_t>(highest_)};
+}
+
+}  // namespace xls

@@ -1,0 +1,187 @@
+#include "xls/string_table.h"
+
+namespace xls {
+
+namespace {
+// Blocks beyond the highest number are kept until more than this many slots
+// stand empty, so a table that shrinks and grows again does not churn.
+constexpr std::int32_t kSpareSlots = 200;
+}  // namespace
+
+TXLSStringTable::TXLSStringTable() : buckets_(kInitialBucketCount, -1) {}
+
+std::uint32_t TXLSStringTable::Hash(std::u16string_view text) {
+    std::uint32_t h = 0;
+    for (char16_t unit : text) {
+        h = h * 33U + unit;
+    }
+    return h + h / 32U;
+}
+
+const TXLSStringTable::Entry& TXLSStringTable::At(std::int32_t number) const {
+    return (*blocks_[static_cast<std::size_t>(number / kBlockSize)])[number % kBlockSize];
+}
+
+TXLSStringTable::Entry& TXLSStringTable::At(std::int32_t number) {
+    return (*blocks_[static_cast<std::size_t>(number / kBlockSize)])[number % kBlockSize];
+}
+
+std::int32_t TXLSStringTable::FindHashed(std::u16string_view text, std::uint32_t hash) const {
+    const std::size_t bucket = hash & (buckets_.size() - 1);
+    for (std::int32_t link = buckets_[bucket]; link >= 0; link = links_[link].next) {
+        const TSTHashEntry& entry = links_[link];
+        if (entry.hash == hash && At(entry.number).text == text) {
+            return entry.number;
+        }
+    }
+    return 0;
+}
+
+std::int32_t TXLSStringTable::Find(std::u16string_view text) const {
+    return FindHashed(text, Hash(text));
+}
+
+void TXLSStringTable::GrowBuckets() {
+    std::vector<std::int32_t> buckets(buckets_.size() * 2, -1);
+    for (std::int32_t& head : buckets_) {
+        while (head >= 0) {
+            TSTHashEntry& entry = links_[head];
+            const std::int32_t next = entry.next;
+            const std::size_t bucket = entry.hash & (buckets.size() - 1);
+            entry.next = buckets[bucket];
+            buckets[bucket] = head;
+            head = next;
+        }
+    }
+    buckets_.swap(buckets);
+}
+
+void TXLSStringTable::InsertHash(std::uint32_t hash, std::int32_t number) {
+    if (hashEntryCount_ > buckets_.size() - 1) {
+        GrowBuckets();
+    }
+    std::int32_t link;
+    if (freeLinks_.empty()) {
+        link = static_cast<std::int32_t>(links_.size());
+        links_.push_back({});
+    } else {
+        link = freeLinks_.back();
+        freeLinks_.pop_back();
+    }
+    const std::size_t bucket = hash & (buckets_.size() - 1);
+    links_[link] = TSTHashEntry{hash, number, buckets_[bucket]};
+    buckets_[bucket] = link;
+    ++hashEntryCount_;
+}
+
+void TXLSStringTable::RemoveHash(std::uint32_t hash, std::int32_t number) {
+    std::int32_t* next = &buckets_[hash & (buckets_.size() - 1)];
+    while (*next >= 0) {
+        const std::int32_t link = *next;
+        if (links_[link].number == number) {
+            *next = links_[link].next;
+            freeLinks_.push_back(link);
+            --hashEntryCount_;
+            return;
+        }
+        next = &links_[link].next;
+    }
+}
+
+std::int32_t TXLSStringTable::TakeNumber() {
+    if (!freeNumbers_.empty()) {
+        const std::int32_t number = freeNumbers_.back();
+        freeNumbers_.pop_back();
+        return number;
+    }
+    ++highest_;
+    while (blocks_.size() <= static_cast<std::size_t>(highest_ / kBlockSize)) {
+        blocks_.push_back(std::make_unique<Block>());
+    }
+    return highest_;
+}
+
+void TXLSStringTable::DropNumber(std::int32_t number) {
+    if (number != highest_) {
+        freeNumbers_.push_back(number);
+        return;
+    }
+    --highest_;
+    const std::size_t needed = static_cast<std::size_t>(highest_ / kBlockSize) + 1;
+    const auto emptySlots = static_cast<std::int32_t>(blocks_.size()) * kBlockSize - (highest_ + 1);
+    if (emptySlots > kSpareSlots) {
+        blocks_.resize(needed);
+    }
+}
+
+std::int32_t TXLSStringTable::Add(std::u16string_view text) {
+    const std::uint32_t hash = Hash(text);
+    const std::int32_t found = FindHashed(text, hash);
+    ++totalReferences_;
+    if (found > 0) {
+        ++At(found).references;
+        return found;
+    }
+    ++distinct_;
+    const std::int32_t number = TakeNumber();
+    Entry& entry = At(number);
+    entry.text.assign(text);
+    entry.references = 1;
+    entry.writtenPosition = -1;
+    InsertHash(hash, number);
+    return number;
+}
+
+void TXLSStringTable::Release(std::int32_t number) {
+    if (number < 1 || number > highest_) {
+        return;
+    }
+    Entry& entry = At(number);
+    // A free slot holds no reference to give back; counting it would make the
+    // total disagree with the live entries.
+    if (entry.references == 0) {
+        return;
+    }
+    --entry.references;
+    --totalReferences_;
+    if (entry.references > 0) {
+        return;
+    }
+    --distinct_;
+    RemoveHash(Hash(entry.text), number);
+    std::u16string().swap(entry.text);
+    entry.writtenPosition = -1;
+    DropNumber(number);
+}
+
+std::u16string_view TXLSStringTable::Text(std::int32_t number) const {
+    if (number < 1 || number > highest_) {
+        return {};
+    }
+    return At(number).text;
+}
+
+std::uint32_t TXLSStringTable::ReferenceCount(std::int32_t number) const {
+    if (number < 1 || number > highest_) {
+        return 0;
+    }
+    return At(number).references;
+}
+
+std::uint32_t TXLSStringTable::AssignWrittenPositions() {
+    std::int32_t position = 0;
+    for (std::int32_t number = 1; number <= highest_; ++number) {
+        Entry& entry = At(number);
+        entry.writtenPosition = entry.references > 0 ? position++ : -1;
+    }
+    return static_cast<std::uint32_t>(position);
+}
+
+std::int32_t TXLSStringTable::WrittenPosition(std::int32_t number) const {
+    if (number < 1 || number > highest_) {
+        return -1;
+    }
+    return At(number).writtenPosition;
+}
+
+}  // namespace xls

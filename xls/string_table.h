@@ -1,0 +1,96 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace xls {
+
+// One link of a hash bucket chain of the string table.
+struct TSTHashEntry {
+    std::uint32_t hash = 0;
+    std::int32_t number = 0;  // string-table entry number
+    std::int32_t next = -1;   // next link of the chain, -1 at the end
+};
+
+// The workbook's shared string table: each distinct text once, with a
+// reference count. Entries are numbered from 1 and live in blocks of 100;
+// freed numbers are reused last-freed-first.
+class TXLSStringTable {
+  public:
+    static constexpr int kBlockSize = 100;
+    static constexpr std::size_t kInitialBucketCount = 8;
+
+    TXLSStringTable();
+
+    // The entry number of `text`, adding it or one reference to it.
+    std::int32_t Add(std::u16string_view text);
+    // Gives back one reference; numbers outside 1..HighestNumber() are ignored.
+    void Release(std::int32_t number);
+    // The entry number of `text`, 0 when it is not in the table.
+    std::int32_t Find(std::u16string_view text) const;
+
+    // The text of an entry (empty for free slots and numbers out of range).
+    std::u16string_view Text(std::int32_t number) const;
+    std::uint32_t ReferenceCount(std::int32_t number) const;
+
+    std::int32_t HighestNumber() const { return highest_; }
+    std::uint32_t TotalReferences() const { return totalReferences_; }
+    std::uint32_t DistinctCount() const { return distinct_; }
+    std::size_t BlockCount() const { return blocks_.size(); }
+    std::size_t BucketCount() const { return buckets_.size(); }
+    std::size_t FreeNumberCount() const { return freeNumbers_.size(); }
+
+    // For writing: numbers the live entries (reference count above 0) 0, 1, 2,
+    // ... in table order and returns how many there are.
+    std::uint32_t AssignWrittenPositions();
+    // The position given by the last AssignWrittenPositions, -1 when none.
+    std::int32_t WrittenPosition(std::int32_t number) const;
+
+    // Calls fn(number, text, referenceCount) for each live entry in order.
+    template <class Fn>
+    void ForEachLive(Fn&& fn) const {
+        for (std::int32_t number = 1; number <= highest_; ++number) {
+            const Entry& entry = At(number);
+            if (entry.references > 0) {
+                fn(number, std::u16string_view(entry.text), entry.references);
+            }
+        }
+    }
+
+    // h = h * 33 + unit over the code units, then h + h / 32.
+    static std::uint32_t Hash(std::u16string_view text);
+
+  private:
+    struct Entry {
+        std::u16string text;
+        std::uint32_t references = 0;
+        std::int32_t writtenPosition = -1;
+    };
+    using Block = std::array<Entry, kBlockSize>;
+
+    const Entry& At(std::int32_t number) const;
+    Entry& At(std::int32_t number);
+    std::int32_t FindHashed(std::u16string_view text, std::uint32_t hash) const;
+    void InsertHash(std::uint32_t hash, std::int32_t number);
+    void RemoveHash(std::uint32_t hash, std::int32_t number);
+    void GrowBuckets();
+    std::int32_t TakeNumber();
+    void DropNumber(std::int32_t number);
+
+    std::vector<std::unique_ptr<Block>> blocks_;
+    std::vector<std::int32_t> freeNumbers_;
+    std::int32_t highest_ = 0;
+    std::uint32_t totalReferences_ = 0;
+    std::uint32_t distinct_ = 0;
+
+    std::vector<std::int32_t> buckets_;  // first link of each chain, -1 when empty
+    std::vector<TSTHashEntry> links_;    // the chains' links
+    std::vector<std::int32_t> freeLinks_;
+    std::size_t hashEntryCount_ = 0;
+};
+
+}  // namespace xls

@@ -1,0 +1,326 @@
+#include "xls/worksheet.h"
+
+#include <algorithm>
+
+#include "xls/cell_text.h"
+#include "xls/variant.h"
+#include "xls/workbook.h"
+
+namespace xls {
+
+namespace {
+
+int Clamp(int value, int highest) {
+    return std::clamp(value, 1, highest);
+}
+
+constexpr TXLSCellArea kWholeSheet{RowIndex{0}, kLastRow, ColumnIndex{0}, kLastColumn};
+
+}  // namespace
+
+// What an assignment stores in a cell, worked out once for a whole range.
+struct TXLSStoredValue {
+    CellKind kind = CellKind::Blank;
+    double number = 0.0;
+    std::u16string text;
+    bool wrap = false;
+    bool keep = false;  // a type the cells do not take: they stay blank
+};
+
+namespace {
+
+using StoredValue = TXLSStoredValue;
+
+bool HasLineFeed(std::u16string_view text) {
+    return text.find(u'\n') != std::u16string_view::npos;
+}
+
+StoredValue TextValue(std::u16string_view text) {
+    StoredValue stored;
+    if (text.empty()) {
+        return stored;
+    }
+    // "=" texts stay text (no formulas); the apostrophe test comes after the
+    // "=" test, so "'=A1" stores "=A1".
+    if (text.front() == u'\'') {
+        text.remove_prefix(1);
+    }
+    stored.kind = CellKind::Text;
+    stored.text = std::u16string(CutToCellText(text));
+    stored.wrap = HasLineFeed(stored.text);
+    return stored;
+}
+
+StoredValue LiteralTextValue(std::u16string_view text) {
+    StoredValue stored;
+    if (!text.empty()) {
+        stored.kind = CellKind::Text;
+        stored.text = std::u16string(CutToCellText(text));
+        stored.wrap = HasLineFeed(stored.text);
+    }
+    return stored;
+}
+
+StoredValue StoredValueOf(const Variant& value) {
+    StoredValue stored;
+    switch (value.Type()) {
+        case VariantType::Empty:
+        case VariantType::Null:
+            return stored;
+        case VariantType::Date:
+            stored.kind = CellKind::Date;
+            stored.number = value.Number().value_or(0.0);
+            return stored;
+        case VariantType::Boolean:
+            stored.kind = CellKind::Boolean;
+            stored.number = value.Number().value_or(0.0);
+            return stored;
+        case VariantType::Text:
+        case VariantType::CodePage:
+            return TextValue(value.Text());
+        default:
+            if (value.IsNumeric()) {
+                stored.kind = CellKind::Number;
+                stored.number = value.Number().value_or(0.0);
+                return stored;
+            }
+            stored.keep = true;
+            return stored;
+    }
+}
+
+// The previous cell's old and new XF within one setter call.
+struct RunCache {
+    bool valid = false;
+    XfIndex from;
+    XfIndex to;
+};
+
+}  // namespace
+
+IXLSWorksheet::IXLSWorksheet(TXLSWorkbook& workbook, int identifier, std::u16string name)
+    : workbook_(&workbook), identifier_(identifier), name_(std::move(name)) {}
+
+void IXLSWorksheet::SetName(std::u16string_view name) {
+    if (workbook_->Worksheets().IsAcceptableName(name, this)) {
+        name_ = std::u16string(name);
+    }
+}
+
+IXLSRange IXLSWorksheet::Range(int row1, int column1, int row2, int column2) {
+    row1 = Clamp(row1, kRowCount);
+    row2 = Clamp(row2, kRowCount);
+    column1 = Clamp(column1, kColumnCount);
+    column2 = Clamp(column2, kColumnCount);
+    if (row2 < row1) {
+        std::swap(row1, row2);
+    }
+    if (column2 < column1) {
+        std::swap(column1, column2);
+    }
+    return IXLSRange(*this, TXLSCellArea{RowIndex{static_cast<std::uint16_t>(row1 - 1)},
+                                         RowIndex{static_cast<std::uint16_t>(row2 - 1)},
+                                         ColumnIndex{static_cast<std::uint8_t>(column1 - 1)},
+                                         ColumnIndex{static_cast<std::uint8_t>(column2 - 1)}});
+}
+
+IXLSRange IXLSWorksheet::Cells() {
+    return IXLSRange(*this, kWholeSheet);
+}
+
+XfIndex IXLSWorksheet::EffectiveXf(RowIndex row, ColumnIndex column) const {
+    if (const TXLSCellRef* cell = cells_.Find(row, column); cell != nullptr && cell->OwnsXf()) {
+        return cell->Xf();
+    }
+    const TXLSColumnInfo* columnInfo = columns_.Find(column);
+    const XfIndex columnXf = columnInfo != nullptr ? columnInfo->xf : columns_.Default().xf;
+    if (columnXf.value != 0) {
+        return columnXf;
+    }
+    const TXLSRowInfo* rowInfo = rows_.Find(row);
+    return rowInfo != nullptr ? rowInfo->xf : rows_.Default().xf;
+}
+
+bool IXLSWorksheet::OwnsXf(RowIndex row, ColumnIndex column) const {
+    const TXLSCellRef* cell = cells_.Find(row, column);
+    return cell != nullptr && cell->OwnsXf();
+}
+
+TXLSCellRef& IXLSWorksheet::CellForWriting(RowIndex row, ColumnIndex column) {
+    if (TXLSCellRef* cell = cells_.Find(row, column)) {
+        return *cell;
+    }
+    const XfIndex xf = EffectiveXf(row, column);
+    if (xf.value > 0) {
+        workbook_->MutableXFList().AddCellReference(xf);
+    }
+    TXLSCellRef& cell = cells_.Insert(row, column, xf);
+    usedArea_.Include(row, column);
+    TXLSRowInfo& rowInfo = rows_.GetOrCreate(row);
+    if (rowInfo.firstColumn < 0 || column.value < rowInfo.firstColumn) {
+        rowInfo.firstColumn = column.value;
+    }
+    if (column.value > rowInfo.lastColumn) {
+        rowInfo.lastColumn = column.value;
+    }
+    return cell;
+}
+
+void IXLSWorksheet::ReleaseContent(TXLSCellRef& cell) {
+    if (cell.Kind() == CellKind::Text) {
+        workbook_->MutableStringTable().Release(cell.TextIndex());
+    }
+    cell.SetBlank();
+}
+
+void IXLSWorksheet::Store(const TXLSCellArea& area, const TXLSStoredValue& stored) {
+    for (int r = area.firstRow.value; r <= area.lastRow.value; ++r) {
+        for (int c = area.firstColumn.value; c <= area.lastColumn.value; ++c) {
+            const RowIndex row{static_cast<std::uint16_t>(r)};
+            const ColumnIndex column{static_cast<std::uint8_t>(c)};
+            TXLSCellRef& cell = CellForWriting(row, column);
+            if (cell.Merged() && !cell.MergeMaster()) {
+                continue;
+            }
+            ReleaseContent(cell);
+            if (stored.keep) {
+                continue;
+            }
+            if (stored.kind == CellKind::Text) {
+                cell.SetText(workbook_->MutableStringTable().Add(stored.text));
+                if (stored.wrap) {
+                    ApplyChange({row, row, column, column}, {TXLSXfChange::What::WrapText, 1});
+                }
+            } else if (stored.kind != CellKind::Blank) {
+                cell.SetNumber(stored.kind, stored.number);
+            }
+        }
+    }
+    workbook_->CountChange();
+}
+
+void IXLSWorksheet::StoreValue(const TXLSCellArea& area, const Variant& value) {
+    Store(area, StoredValueOf(value));
+}
+
+void IXLSWorksheet::StoreLiteralText(const TXLSCellArea& area, std::u16string_view text) {
+    Store(area, LiteralTextValue(text));
+}
+
+void IXLSWorksheet::Merge(const TXLSCellArea& requested, bool across) {
+    const TXLSCellArea area = merged_.Widened(requested);
+    merged_.RemoveInside(area);
+    for (int r = area.firstRow.value; r <= area.lastRow.value; ++r) {
+        for (int c = area.firstColumn.value; c <= area.lastColumn.value; ++c) {
+            const RowIndex row{static_cast<std::uint16_t>(r)};
+            const ColumnIndex column{static_cast<std::uint8_t>(c)};
+            TXLSCellRef& cell = CellForWriting(row, column);
+            const bool master = column == area.firstColumn && (across || row == area.firstRow);
+            if (!master) {
+                ReleaseContent(cell);
+            }
+            cell.SetMerged(master);
+        }
+    }
+    const auto columns = static_cast<std::uint32_t>(area.ColumnCount());
+    if (across) {
+        for (int r = area.firstRow.value; r <= area.lastRow.value; ++r) {
+            merged_.Add({RowIndex{static_cast<std::uint16_t>(r)}, area.firstColumn, 1, columns});
+        }
+    } else {
+        merged_.Add({area.firstRow, area.firstColumn, static_cast<std::uint32_t>(area.RowCount()),
+                     columns});
+    }
+}
+
+void IXLSWorksheet::SetColumnWidthUnits(const TXLSCellArea& area, std::uint16_t units) {
+    for (int c = area.firstColumn.value; c <= area.lastColumn.value; ++c) {
+        columns_.GetOrCreate(ColumnIndex{static_cast<std::uint8_t>(c)}).width = units;
+    }
+}
+
+namespace {
+
+// One cell of a setter call: steps 3 to 6 of applying a setter, with the
+// reuse of the previous cell's result when the old XF is the same.
+void ChangeCell(IXLSWorksheet& sheet, TXLSXFList& xfs, TXLSCellRef& cell,
+                const TXLSXfChange& change, RunCache& run) {
+    const XfIndex from = sheet.EffectiveXf(cell.Row(), cell.Column());
+    const bool owned = cell.OwnsXf();
+    XfIndex to;
+    if (run.valid && run.from == from) {
+        to = run.to;
+        if (owned) {
+            xfs.MoveCellReference(from, to);
+        } else {
+            xfs.AddCellReference(to);
+        }
+    } else {
+        to = xfs.Apply(from, owned, change);
+        run = RunCache{true, from, to};
+    }
+    cell.SetXf(to);
+}
+
+}  // namespace
+
+void IXLSWorksheet::ApplyChange(const TXLSCellArea& area, const TXLSXfChange& change) {
+    TXLSXFList& xfs = workbook_->MutableXFList();
+    const bool skipMerged = change.what != TXLSXfChange::What::BorderColor;
+    RunCache run;
+    for (int r = area.firstRow.value; r <= area.lastRow.value; ++r) {
+        for (int c = area.firstColumn.value; c <= area.lastColumn.value; ++c) {
+            TXLSCellRef& cell = CellForWriting(RowIndex{static_cast<std::uint16_t>(r)},
+                                               ColumnIndex{static_cast<std::uint8_t>(c)});
+            if (skipMerged && cell.Merged() && !cell.MergeMaster()) {
+                continue;
+            }
+            ChangeCell(*this, xfs, cell, change, run);
+        }
+    }
+}
+
+void IXLSWorksheet::ApplyBorderColor(const TXLSCellArea& area, ColorNumber color) {
+    ApplyChange(area, {TXLSXfChange::What::BorderColor, color.value});
+    ClearFacingEdges(area);
+}
+
+void IXLSWorksheet::ClearFacingEdges(const TXLSCellArea& area) {
+    TXLSXFList& xfs = workbook_->MutableXFList();
+    const auto clear = [&](int r, int c, BorderEdge edge, RunCache& run) {
+        TXLSCellRef* cell = cells_.Find(RowIndex{static_cast<std::uint16_t>(r)},
+                                        ColumnIndex{static_cast<std::uint8_t>(c)});
+        if (cell == nullptr) {
+            return;
+        }
+        const XfIndex xf = TXLSXFList::CellXf(EffectiveXf(cell->Row(), cell->Column()));
+        if ((xfs.Fields(xf).usedFlags & kXfBorders) == 0) {
+            return;
+        }
+        ChangeCell(*this, xfs, *cell,
+                   {TXLSXfChange::What::ClearEdge, static_cast<std::uint32_t>(edge)}, run);
+    };
+    const int top = area.firstRow.value;
+    const int bottom = area.lastRow.value;
+    const int left = area.firstColumn.value;
+    const int right = area.lastColumn.value;
+    RunCache above, below, before, after;
+    for (int c = left; c <= right; ++c) {
+        if (top > 0) {
+            clear(top - 1, c, BorderEdge::Bottom, above);
+        }
+        if (bottom < kLastRow.value) {
+            clear(bottom + 1, c, BorderEdge::Top, below);
+        }
+    }
+    for (int r = top; r <= bottom; ++r) {
+        if (left > 0) {
+            clear(r, left - 1, BorderEdge::Right, before);
+        }
+        if (right < kLastColumn.value) {
+            clear(r, right + 1, BorderEdge::Left, after);
+        }
+    }
+}
+
+}  // namespace xls
