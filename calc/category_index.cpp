@@ -1,0 +1,59 @@
+#include "calc/category_index.h"
+
+#include <algorithm>
+#include <array>
+
+#include "calc/categories.h"
+#include "calc/whole_number.h"
+
+namespace ek::calc {
+
+namespace {
+
+struct IndexLine {
+    std::int64_t row = 0;
+    Text key;
+};
+
+IndexLine parseIndexLine(const Text& line) {
+    const std::size_t blank = line.find(u' ');
+    if (blank == Text::npos)
+        return {parseWholeNumber(line), Text()};
+    return {parseWholeNumber(std::u16string_view(line).substr(0, blank)), line.substr(blank + 1)};
+}
+
+}  // namespace
+
+TextList categoryIndex(const TextGrid& workingTable) {
+    std::array<std::int64_t, kCategoryCount> headerRows{};
+    for (int row = 1; row < workingTable.rowCount(); ++row) {
+        const Text& name = workingTable.cell(1, row);
+        for (std::size_t c = 0; c < kCategoryCount; ++c) {
+            if (name == kCategories[c].title)
+                headerRows[c] = row;
+        }
+    }
+    // Zero-padding to one width keeps the text order the order of the rows.
+    const std::int64_t largest = *std::max_element(headerRows.begin(), headerRows.end());
+    const std::size_t width = std::max<std::size_t>(3, digitCount(largest));
+    TextList index;
+    for (std::size_t c = 0; c < kCategoryCount; ++c) {
+        index.push_back(zeroPadded(headerRows[c], width) + u" " + Text(kCategories[c].key));
+    }
+    std::sort(index.begin(), index.end());
+    return index;
+}
+
+CategoryRange findCategory(const TextList& index, std::u16string_view key, std::int64_t lastRow) {
+    CategoryRange range;
+    for (std::size_t i = 0; i < index.size(); ++i) {
+        const IndexLine line = parseIndexLine(index[i]);
+        if (line.key != key)
+            continue;
+        range.start = line.row;
+        range.end = i + 1 < index.size() ? parseIndexLine(index[i + 1]).row - 1 : lastRow;
+    }
+    return range;
+}
+
+}  // namespace ek::calc

@@ -1,0 +1,71 @@
+// Reading a material list: Prevod and its steps.
+
+#include "calc/categories.h"
+#include "calc/error.h"
+#include "calc/file_reading.h"
+#include "calc/kalkulace.h"
+#include "calc/list_file.h"
+#include "calc/money.h"
+#include "calc/whole_number.h"
+#include "calc/working_table.h"
+
+namespace ek::calc {
+
+namespace {
+
+constexpr std::size_t kExtensionLength = 4;  // ".txt"
+
+Text baseName(const Text& fileName) {
+    if (fileName.size() <= kExtensionLength)
+        return {};
+    return fileName.substr(0, fileName.size() - kExtensionLength);
+}
+
+}  // namespace
+
+void Kalkulace::Prevod() {
+    // The export stays off until this reading completes, so that a reading
+    // that stops never exports a mix of two files.
+    Button16Enabled = false;
+    Button14Enabled = false;
+    Button15Enabled = false;
+
+    Edit2 = FileListBox1.selectedName();
+    INF_jmeno_souboru = baseName(Edit2);
+
+    // Reset before the file is read, so that no failure leaves the figures of
+    // the previous file beside this file's name.
+    resetFigures();
+    std::size_t firstUnbuilt = 0;
+    try {
+        KalkulaceDoSeznamu();
+        SeznamDoTabulky();
+        PrehledKategorii();
+        for (std::size_t c = 0; c < kCategoryCount; ++c) {
+            firstUnbuilt = c + 1;  // a failing builder cuts its own table
+            buildCategory(c);
+        }
+    } catch (const CalcError&) {
+        for (std::size_t c = firstUnbuilt; c < kCategoryCount; ++c)
+            cutToHeaderRow(c);
+        throw;
+    }
+    showTotals();
+    Button15Enabled = true;
+}
+
+void Kalkulace::KalkulaceDoSeznamu() {
+    ListBox1.clear();
+    ListBox1 = listFileItems(readWholeFile(platform_, Edit1 + Edit2));
+}
+
+void Kalkulace::SeznamDoTabulky() {
+    splitIntoWorkingTable(ListBox1, StringGrid1);
+}
+
+void Kalkulace::showTotals() {
+    INF_celkova_cena = u" " + formatMoney(parseWholeNumber(INF_celkem), decimalSeparator_);
+    INF_cena_kategorie = subtotalOfTab(shownTab);
+}
+
+}  // namespace ek::calc

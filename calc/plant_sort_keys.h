@@ -1,0 +1,28 @@
+#pragma once
+// Sort keys of the plants table (ListBox3): the shown name followed directly
+// by the item's row number in file order, zero-padded to a width shared by all
+// keys of one table, so that the number can be cut off again.
+
+#include <cstdint>
+
+#include "calc/czech_collation.h"
+#include "calc/text.h"
+
+namespace ek::calc {
+
+// At least three digits, more when `count` rows need them.
+std::size_t plantKeyWidth(std::size_t count);
+
+Text plantSortKey(const Text& shownName, std::int64_t row, std::size_t width);
+
+// The two parts of a key of a list of `count` keys.
+struct PlantKeyParts {
+    Text name;
+    Text number;
+};
+PlantKeyParts splitPlantKey(const Text& key, std::size_t count);
+
+// Ascending by name (Czech, ignoring case), equal names by row number.
+void sortPlantKeys(TextList& keys, const CzechCollation& collation);
+
+}  // namespace ek::calc

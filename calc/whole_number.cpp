@@ -1,0 +1,66 @@
+#include "calc/whole_number.h"
+
+#include <limits>
+
+#include "calc/error.h"
+
+namespace ek::calc {
+
+namespace {
+
+[[noreturn]] void throwNotInteger(std::u16string_view text) {
+    throw CalcError(u"'" + Text(text) + u"' is not a valid integer value");
+}
+
+bool isDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
+
+}  // namespace
+
+std::int64_t parseWholeNumber(std::u16string_view text) {
+    std::size_t pos = 0;
+    while (pos < text.size() && text[pos] == u' ')
+        ++pos;
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == u'-' || text[pos] == u'+')) {
+        negative = text[pos] == u'-';
+        ++pos;
+    }
+    if (pos == text.size())
+        throwNotInteger(text);
+    // Collected as a negative number, whose range holds INT64_MIN too.
+    std::int64_t value = 0;
+    constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+    for (; pos < text.size(); ++pos) {
+        if (!isDigit(text[pos]))
+            throwNotInteger(text);
+        const int digit = text[pos] - u'0';
+        if (value < (kMin + digit) / 10)
+            throwNotInteger(text);
+        value = value * 10 - digit;
+    }
+    if (!negative) {
+        if (value == kMin)
+            throwNotInteger(text);
+        value = -value;
+    }
+    return value;
+}
+
+Text decimalText(std::int64_t value) {
+    return fromUtf8(std::to_string(value));
+}
+
+Text zeroPadded(std::int64_t value, std::size_t width) {
+    Text digits = decimalText(value);
+    if (digits.size() < width)
+        digits.insert(0, width - digits.size(), u'0');
+    return digits;
+}
+
+std::size_t digitCount(std::int64_t value) {
+    return decimalText(value).size();
+}
+
+}  // namespace ek::calc
