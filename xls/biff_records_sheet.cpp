@@ -282,4 +282,17 @@ void addSelection(RecordList& list, const SelectionFields& fields) {
     });
 }
 
+// SCL, 4 bytes ([MS-XLS] 2.4.247): the zoom as the fraction nscl / dscl.
+void addScl(RecordList& list, std::uint16_t zoomPercent) {
+    list.build(rt::kScl, 4, [&](RecordBuffer& b) {
+        b.u16(zoomPercent);
+        b.u16(100);
+    });
+}
+
+// STANDARDWIDTH, 2 bytes ([MS-XLS] 2.4.324): default column width, 1/256 characters.
+void addStandardWidth(RecordList& list, std::uint16_t units) {
+    addWord(list, rt::kStandardWidth, units);
+}
+
 }  // namespace xls::records

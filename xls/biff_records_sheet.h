@@ -106,4 +106,9 @@ struct SelectionFields {
 };
 void addSelection(RecordList& list, const SelectionFields& fields);
 
+// Only for a zoom other than 100 per cent.
+void addScl(RecordList& list, std::uint16_t zoomPercent);
+// Only for a default column width other than 2340 (1/256 characters).
+void addStandardWidth(RecordList& list, std::uint16_t units);
+
 }  // namespace xls::records
