@@ -1,0 +1,121 @@
+#include "xls/range.h"
+
+#include <gtest/gtest.h>
+
+#include "xls/errors.h"
+#include "xls/workbook.h"
+#include "xls/worksheet.h"
+
+namespace xls {
+namespace {
+
+struct Rect {
+    int firstRow, lastRow, firstColumn, lastColumn;  // 1-based
+};
+
+Rect RectOf(const IXLSRange& range) {
+    const TXLSCellArea& area = range.Area();
+    return {area.firstRow.value + 1, area.lastRow.value + 1, area.firstColumn.value + 1,
+            area.lastColumn.value + 1};
+}
+
+class RangeTest : public ::testing::Test {
+  protected:
+    TXLSWorkbook book;
+    IXLSWorksheet& sheet = book.Worksheets().Add();
+};
+
+TEST_F(RangeTest, ClampsAndSwaps) {
+    struct Case {
+        int row1, column1, row2, column2;
+        Rect expected;
+    };
+    const Case cases[] = {
+        {0, 0, 3, 2, {1, 3, 1, 2}},
+        {5, 4, 2, 1, {2, 5, 1, 4}},
+        {1, 1, 70000, 300, {1, 65536, 1, 256}},
+        {-7, 300, -2, 299, {1, 1, 256, 256}},
+        {65536, 256, 65536, 256, {65536, 65536, 256, 256}},
+    };
+    for (const Case& c : cases) {
+        const Rect got = RectOf(sheet.Range(c.row1, c.column1, c.row2, c.column2));
+        EXPECT_EQ(got.firstRow, c.expected.firstRow);
+        EXPECT_EQ(got.lastRow, c.expected.lastRow);
+        EXPECT_EQ(got.firstColumn, c.expected.firstColumn);
+        EXPECT_EQ(got.lastColumn, c.expected.lastColumn);
+    }
+}
+
+TEST_F(RangeTest, Kinds) {
+    EXPECT_EQ(sheet.Cells().Kind(), RangeKind::WholeColumns);
+    EXPECT_EQ(sheet.Range(1, 2, 65536, 2).Kind(), RangeKind::WholeColumns);
+    EXPECT_EQ(sheet.Range(3, 1, 4, 256).Kind(), RangeKind::WholeRows);
+    EXPECT_EQ(sheet.Range(1, 1, 65535, 255).Kind(), RangeKind::CellBlock);
+}
+
+TEST_F(RangeTest, ItemIsRelativeToTheRangeAndMayLieOutsideIt) {
+    const Rect item = RectOf(sheet.Range(2, 2, 2, 2).Item(3, 3));
+    EXPECT_EQ(item.firstRow, 4);
+    EXPECT_EQ(item.lastRow, 4);
+    EXPECT_EQ(item.firstColumn, 4);
+    const Rect back = RectOf(sheet.Range(5, 5, 6, 6).Item(0, -1));
+    EXPECT_EQ(back.firstRow, 4);
+    EXPECT_EQ(back.firstColumn, 3);
+    const Rect last = RectOf(sheet.Cells().Item(65536, 256));
+    EXPECT_EQ(last.firstRow, 65536);
+    EXPECT_EQ(last.firstColumn, 256);
+}
+
+TEST_F(RangeTest, ItemOutsideTheSheetThrows) {
+    const auto expectInvalid = [](const IXLSRange& range, int row, int column) {
+        try {
+            range.Item(row, column);
+            ADD_FAILURE() << row << ", " << column << " did not throw";
+        } catch (const XlsError& error) {
+            EXPECT_STREQ(error.what(), "Invalid row/column index");
+        }
+    };
+    expectInvalid(sheet.Cells(), 65537, 1);
+    expectInvalid(sheet.Cells(), 1, 257);
+    expectInvalid(sheet.Cells(), 0, 1);
+    expectInvalid(sheet.Cells(), 1, 0);
+    expectInvalid(sheet.Range(3, 3, 3, 3), -2, 1);
+    expectInvalid(sheet.Range(65536, 1, 65536, 1), 2, 1);
+    expectInvalid(sheet.Cells(), 2147483647, 1);
+    EXPECT_THROW(sheet.Cells().Item(-2147483647, 1), InvalidIndexError);
+    EXPECT_EQ(sheet.CellHeap().Count(), 0U);
+}
+
+TEST_F(RangeTest, ColumnWidthSetsOnlyTheRangeColumns) {
+    sheet.Range(1, 1, 20, 1).SetColumnWidth(3);
+    EXPECT_EQ(sheet.Columns().Count(), 1);
+    EXPECT_EQ(sheet.Columns().Find(ColumnIndex{0})->width, 950);
+    EXPECT_EQ(sheet.Columns().Find(ColumnIndex{1}), nullptr);
+    EXPECT_EQ(sheet.CellHeap().Count(), 0U);
+    EXPECT_DOUBLE_EQ(sheet.Range(1, 1, 1, 1).ColumnWidth(), 3.0);
+    EXPECT_DOUBLE_EQ(sheet.Range(1, 2, 1, 2).ColumnWidth(), 8.43);
+
+    sheet.Range(1, 1, 1, 1).SetColumnWidth(300);
+    EXPECT_EQ(sheet.Columns().Find(ColumnIndex{0})->width, 65462);
+    EXPECT_DOUBLE_EQ(sheet.Range(1, 1, 1, 1).ColumnWidth(), 255.0);
+
+    sheet.Range(1, 2, 1, 4).SetColumnWidth(Variant(u"12"));
+    for (int column = 1; column <= 3; ++column) {
+        EXPECT_EQ(sheet.Columns().Find(ColumnIndex{static_cast<std::uint8_t>(column)})->width,
+                  3254);
+    }
+    EXPECT_EQ(sheet.Columns().LowestColumn(), ColumnIndex{0});
+    EXPECT_EQ(sheet.Columns().HighestColumn(), ColumnIndex{3});
+}
+
+TEST_F(RangeTest, ColumnWidthIgnoresValuesWithoutWidth) {
+    sheet.Range(1, 1, 1, 1).SetColumnWidth(8);
+    for (const Variant& bad : {Variant(-1.0), Variant(true), Variant(u"wide"),
+                               Variant(std::numeric_limits<double>::quiet_NaN())}) {
+        sheet.Range(1, 1, 1, 1).SetColumnWidth(bad);
+        EXPECT_EQ(sheet.Columns().Find(ColumnIndex{0})->width, 2230);
+    }
+}
+
+}  // namespace
+}  // namespace xls

@@ -1,0 +1,166 @@
+#include "xls/string_table.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace xls {
+namespace {
+
+std::u16string TextOf(int i) {
+    const std::string digits = "t" + std::to_string(i);
+    return std::u16string(digits.begin(), digits.end());
+}
+
+TEST(StringTable, HashIsTimes33ThenPlusOneThirtySecond) {
+    EXPECT_EQ(TXLSStringTable::Hash(u""), 0U);
+    // "ab": 97 * 33 + 98 = 3299; 3299 + 3299 / 32 = 3402.
+    EXPECT_EQ(TXLSStringTable::Hash(u"ab"), 3402U);
+    // Wraps at 32 bits: 0xFFFF * 33 ... over eight units.
+    std::uint32_t h = 0;
+    for (int i = 0; i < 8; ++i) {
+        h = h * 33U + 0xFFFFU;
+    }
+    EXPECT_EQ(TXLSStringTable::Hash(std::u16string(8, u'\xFFFF')), h + h / 32U);
+}
+
+TEST(StringTable, NumbersFromOneAndCountsReferences) {
+    TXLSStringTable table;
+    EXPECT_EQ(table.Add(u"a"), 1);
+    EXPECT_EQ(table.Add(u"b"), 2);
+    EXPECT_EQ(table.Add(u"a"), 1);
+    EXPECT_EQ(table.Add(u"A"), 3);  // case-sensitive
+    EXPECT_EQ(table.ReferenceCount(1), 2U);
+    EXPECT_EQ(table.TotalReferences(), 4U);
+    EXPECT_EQ(table.DistinctCount(), 3U);
+    EXPECT_EQ(table.Text(3), u"A");
+    EXPECT_EQ(table.Find(u"b"), 2);
+    EXPECT_EQ(table.Find(u"c"), 0);
+}
+
+TEST(StringTable, FreedNumbersAreReusedLastFreedFirst) {
+    TXLSStringTable table;
+    for (int i = 1; i <= 5; ++i) {
+        table.Add(TextOf(i));
+    }
+    table.Release(2);
+    table.Release(4);
+    EXPECT_EQ(table.FreeNumberCount(), 2U);
+    EXPECT_EQ(table.Text(2), u"");
+    EXPECT_EQ(table.Find(TextOf(2)), 0);
+    EXPECT_EQ(table.Add(u"x"), 4);
+    EXPECT_EQ(table.Add(u"y"), 2);
+    EXPECT_EQ(table.Add(u"z"), 6);
+    EXPECT_EQ(table.DistinctCount(), 6U);
+}
+
+TEST(StringTable, ReleasingTheHighestNumberLowersIt) {
+    TXLSStringTable table;
+    table.Add(u"a");
+    table.Add(u"b");
+    table.Release(2);
+    EXPECT_EQ(table.HighestNumber(), 1);
+    EXPECT_EQ(table.FreeNumberCount(), 0U);
+    EXPECT_EQ(table.Add(u"c"), 2);
+}
+
+TEST(StringTable, ReleaseIgnoresNumbersWithoutReferences) {
+    TXLSStringTable table;
+    table.Add(u"a");
+    table.Add(u"b");
+    table.Release(0);
+    table.Release(3);
+    table.Release(-1);
+    EXPECT_EQ(table.TotalReferences(), 2U);
+    table.Release(1);
+    table.Release(1);  // already free: must not lower the total again
+    EXPECT_EQ(table.TotalReferences(), 1U);
+    EXPECT_EQ(table.DistinctCount(), 1U);
+    EXPECT_EQ(table.FreeNumberCount(), 1U);
+}
+
+TEST(StringTable, GrowsInBlocksOfAHundredAndFreesSurplusBlocks) {
+    TXLSStringTable table;
+    for (int i = 1; i <= 99; ++i) {
+        table.Add(TextOf(i));
+    }
+    EXPECT_EQ(table.BlockCount(), 1U);  // numbers 0..99
+    table.Add(TextOf(100));
+    EXPECT_EQ(table.BlockCount(), 2U);
+    for (int i = 101; i <= 450; ++i) {
+        table.Add(TextOf(i));
+    }
+    EXPECT_EQ(table.BlockCount(), 5U);
+    // Releasing from the top: blocks go once more than 200 slots stand empty.
+    for (int i = 450; i >= 300; --i) {
+        table.Release(i);
+    }
+    EXPECT_EQ(table.HighestNumber(), 299);
+    EXPECT_EQ(table.BlockCount(), 5U);  // 500 slots, 0..299 in use: 200 empty
+    table.Release(299);
+    EXPECT_EQ(table.BlockCount(), 3U);  // 201 empty: back to what 0..298 needs
+    for (int i = 298; i >= 249; --i) {
+        table.Release(i);
+    }
+    EXPECT_EQ(table.BlockCount(), 3U);
+    EXPECT_EQ(table.Add(u"new"), 249);
+    for (int i = 1; i < 249; ++i) {
+        EXPECT_EQ(table.Text(i), TextOf(i));
+    }
+}
+
+TEST(StringTable, BucketsDoubleWhenEntriesExceedBucketsMinusOne) {
+    TXLSStringTable table;
+    EXPECT_EQ(table.BucketCount(), 8U);
+    for (int i = 1; i <= 8; ++i) {
+        table.Add(TextOf(i));
+    }
+    EXPECT_EQ(table.BucketCount(), 8U);
+    table.Add(TextOf(9));  // 8 entries > 7 before this insertion
+    EXPECT_EQ(table.BucketCount(), 16U);
+    for (int i = 10; i <= 1000; ++i) {
+        table.Add(TextOf(i));
+    }
+    EXPECT_EQ(table.BucketCount(), 1024U);
+    for (int i = 1; i <= 1000; ++i) {
+        ASSERT_EQ(table.Find(TextOf(i)), i);
+    }
+}
+
+TEST(StringTable, CollidingTextsStayApart) {
+    // Equal length, same hash: "Aa" and "B@" (65*33+97 = 66*33+64).
+    ASSERT_EQ(TXLSStringTable::Hash(u"Aa"), TXLSStringTable::Hash(u"B@"));
+    TXLSStringTable table;
+    EXPECT_EQ(table.Add(u"Aa"), 1);
+    EXPECT_EQ(table.Add(u"B@"), 2);
+    table.Release(1);
+    EXPECT_EQ(table.Find(u"B@"), 2);
+    EXPECT_EQ(table.Find(u"Aa"), 0);
+}
+
+TEST(StringTable, WrittenPositionsSkipFreeSlots) {
+    TXLSStringTable table;
+    for (int i = 1; i <= 5; ++i) {
+        table.Add(TextOf(i));
+    }
+    table.Add(TextOf(3));
+    table.Release(2);
+    EXPECT_EQ(table.AssignWrittenPositions(), 4U);
+    EXPECT_EQ(table.WrittenPosition(1), 0);
+    EXPECT_EQ(table.WrittenPosition(2), -1);
+    EXPECT_EQ(table.WrittenPosition(3), 1);
+    EXPECT_EQ(table.WrittenPosition(5), 3);
+    std::vector<std::int32_t> numbers;
+    std::vector<std::uint32_t> counts;
+    table.ForEachLive([&](std::int32_t number, std::u16string_view, std::uint32_t references) {
+        numbers.push_back(number);
+        counts.push_back(references);
+    });
+    EXPECT_EQ(numbers, (std::vector<std::int32_t>{1, 3, 4, 5}));
+    EXPECT_EQ(counts, (std::vector<std::uint32_t>{1, 2, 1, 1}));
+    EXPECT_EQ(table.TotalReferences(), 5U);
+}
+
+}  // namespace
+}  // namespace xls
