@@ -11,6 +11,7 @@
 #include "calc/kalkulace.h"
 #include "support/fake_platform.h"
 #include "support/host_folders.h"
+#include "support/reading_fixture.h"
 #include "support/sample_files.h"
 
 namespace ek::calc {
@@ -18,35 +19,10 @@ namespace {
 
 using namespace ek::test;
 
-class Reading : public ::testing::Test {
-  protected:
-    Reading() { addHostFolders(fake); }
-
-    // Adds the file, lists the folder and picks the file.
-    void pick(const std::u16string& name, const platform::Bytes& content) {
-        fake.addFile(std::u16string(kMaterialLists) + name, content);
-        k.Nastavit();
-        const auto found =
-            std::find(k.FileListBox1.items.begin(), k.FileListBox1.items.end(), name);
-        ASSERT_NE(found, k.FileListBox1.items.end());
-        k.FileListBox1.itemIndex = static_cast<int>(found - k.FileListBox1.items.begin());
-    }
-
-    std::string errorOf(void (Kalkulace::*operation)()) {
-        try {
-            (k.*operation)();
-        } catch (const CalcError& error) {
-            return error.what();
-        }
-        return "no error";
-    }
-
-    FakePlatform fake;
-    Kalkulace k{fake, u','};
-};
+using Reading = ReadingFixture;
 
 TEST_F(Reading, WorkedExampleLinesAndWorkingTable) {
-    pick(u"Zahrada u domu.txt", utf16File(workedExampleText()));
+    pick(u"Zahrada u domu.txt", workedExampleText());
     k.Prevod();
     EXPECT_EQ(k.Edit2, u"Zahrada u domu.txt");
     EXPECT_EQ(k.INF_jmeno_souboru, u"Zahrada u domu");
@@ -72,7 +48,7 @@ TEST_F(Reading, CzechNamesAndSlashesOutsideParenthesesStayWhole) {
         u"Dvůr\r\nStavba\r\n"
         u"Dlažba 30/30 cm – žulová\t12 m²\t450,00 Kč\t5\u00A0400,00 Kč\r\n"
         u"Zídka ňůřČ / 2 řady\t3\t100,00 Kč\t300,00 Kč\r\nKonec\r\n";
-    pick(u"Dvůr.txt", utf16File(text));
+    pick(u"Dvůr.txt", text);
     k.Prevod();
     EXPECT_EQ(k.StringGrid1.cell(1, 3), u"Dlažba 30/30 cm – žulová");
     EXPECT_EQ(k.StringGrid1.cell(2, 3), u"12 m²");
@@ -90,7 +66,7 @@ TEST_F(Reading, FileLongerThan32KiBIsReadWhole) {
     text += u"Konec\r\n";
     const platform::Bytes bytes = utf16File(text);
     ASSERT_GT(bytes.size(), 32768u);
-    pick(u"Velká zahrada.txt", bytes);
+    pickBytes(u"Velká zahrada.txt", bytes);
     k.Prevod();
     EXPECT_EQ(k.StringGrid1.rowCount(), 1003);
     EXPECT_EQ(k.INF_celkem, u"100000");
@@ -100,7 +76,7 @@ TEST_F(Reading, FileLongerThan32KiBIsReadWhole) {
 
 TEST_F(Reading, ShorterSecondFileInheritsNoCells) {
     pick(u"Zahrada u domu.txt",
-         utf16File(u"A\r\nOstatní objekty zahrady\r\nLavice\t2\t4,00 Kč\t8,00 Kč\r\nKonec\r\n"));
+         (u"A\r\nOstatní objekty zahrady\r\nLavice\t2\t4,00 Kč\t8,00 Kč\r\nKonec\r\n"));
     k.Prevod();
     // Row 3 of the second file has a name only: its total must not come from the first file.
     fake.addFile(std::u16string(kMaterialLists) + u"Zahrada u domu.txt",
@@ -111,7 +87,7 @@ TEST_F(Reading, ShorterSecondFileInheritsNoCells) {
 }
 
 TEST_F(Reading, NoSelectionStopsBeforeAnythingChanges) {
-    pick(u"Zahrada u domu.txt", utf16File(workedExampleText()));
+    pick(u"Zahrada u domu.txt", workedExampleText());
     k.Prevod();
     k.Button16Enabled = k.Button14Enabled = true;
     k.FileListBox1.itemIndex = -1;
@@ -126,7 +102,7 @@ TEST_F(Reading, NoSelectionStopsBeforeAnythingChanges) {
 }
 
 TEST_F(Reading, VanishedFileGivesTheInputOutputMessageAndNoStaleFigures) {
-    pick(u"Zahrada u domu.txt", utf16File(workedExampleText()));
+    pick(u"Zahrada u domu.txt", workedExampleText());
     k.Prevod();
     fake.addFile(std::u16string(kMaterialLists) + u"Druhá.txt", "x");
     k.FileListBox1.reread(fake, CzechCollation());
@@ -145,7 +121,7 @@ TEST_F(Reading, VanishedFileGivesTheInputOutputMessageAndNoStaleFigures) {
 }
 
 TEST_F(Reading, FileOver64MiBIsRefusedUnread) {
-    pick(u"Obří.txt", utf16File(workedExampleText()));
+    pick(u"Obří.txt", workedExampleText());
     fake.reportSize(std::u16string(kMaterialLists) + u"Obří.txt", 64ull * 1024 * 1024 + 1);
     EXPECT_EQ(errorOf(&Kalkulace::Prevod), "Soubor je příliš velký (nejvýše 64 MiB).");
     EXPECT_EQ(fake.readCount(std::u16string(kMaterialLists) + u"Obří.txt"), 0);
@@ -155,23 +131,23 @@ TEST_F(Reading, FileOver64MiBIsRefusedUnread) {
 }
 
 TEST_F(Reading, FileOfExactly64MiBIsRead) {
-    pick(u"Zahrada u domu.txt", utf16File(workedExampleText()));
+    pick(u"Zahrada u domu.txt", workedExampleText());
     fake.reportSize(std::u16string(kMaterialLists) + u"Zahrada u domu.txt", 64ull * 1024 * 1024);
     k.Prevod();
     EXPECT_TRUE(k.Button15Enabled);
 }
 
 TEST_F(Reading, ShortNamesGiveAnEmptyBaseName) {
-    pick(u".txt", utf16File(u"x\r\n"));
+    pick(u".txt", u"x\r\n");
     k.Prevod();
     EXPECT_EQ(k.INF_jmeno_souboru, u"");
-    pick(u"a.txt", utf16File(u"x\r\n"));
+    pick(u"a.txt", u"x\r\n");
     k.Prevod();
     EXPECT_EQ(k.INF_jmeno_souboru, u"a");
 }
 
 TEST_F(Reading, TinyFileGivesOneItemAndOnlyTheHeaderRow) {
-    pick(u"prázdný.txt", utf16File(u""));
+    pick(u"prázdný.txt", u"");
     k.Prevod();
     EXPECT_EQ(k.ListBox1, TextList{u""});
     EXPECT_EQ(k.StringGrid1.rowCount(), 1);
@@ -180,7 +156,7 @@ TEST_F(Reading, TinyFileGivesOneItemAndOnlyTheHeaderRow) {
 }
 
 TEST_F(Reading, DeveloperStepsRunAlone) {
-    pick(u"Zahrada u domu.txt", utf16File(workedExampleText()));
+    pick(u"Zahrada u domu.txt", workedExampleText());
     k.Edit2 = u"Zahrada u domu.txt";
     k.KalkulaceDoSeznamu();
     EXPECT_EQ(k.ListBox1.size(), 8u);

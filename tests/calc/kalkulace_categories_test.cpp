@@ -1,0 +1,245 @@
+// The eight category tables, subtotals and totals after a reading.
+
+#include <gtest/gtest.h>
+
+#include "calc/categories.h"
+#include "calc/kalkulace.h"
+#include "support/reading_fixture.h"
+#include "support/sample_files.h"
+
+namespace ek::calc {
+namespace {
+
+using namespace ek::test;
+
+TextList rowOf(const TextGrid& table, int row) {
+    TextList cells;
+    for (int column = 0; column < 5; ++column)
+        cells.push_back(table.cell(column, row));
+    return cells;
+}
+
+using Categories = ReadingFixture;
+
+TEST_F(Categories, WorkedExampleTablesAndFigures) {
+    read(workedExampleText());
+    ASSERT_EQ(k.StringGrid2.rowCount(), 3);
+    EXPECT_EQ(rowOf(k.StringGrid2, 0),
+              (TextList{u"por.", u"     Jméno rostliny", u"kusů", u"kus. cena", u"cena celkem"}));
+    EXPECT_EQ(rowOf(k.StringGrid2, 1),
+              (TextList{u"1", u"Acer campestre - javor babyka", u"3", u"1250,00", u"3750,00"}));
+    EXPECT_EQ(rowOf(k.StringGrid2, 2),
+              (TextList{u"", u"Celková cena rostlin", u"", u"", u" 3 750,00"}));
+    EXPECT_EQ(k.Edit4, u" 3 750,00");
+
+    ASSERT_EQ(k.StringGrid3.rowCount(), 3);
+    EXPECT_EQ(rowOf(k.StringGrid3, 0), (TextList{u"por.", u"     Objekt zahrady", u"kusů/plocha",
+                                                 u"kus. cena", u"cena celkem"}));
+    EXPECT_EQ(rowOf(k.StringGrid3, 1),
+              (TextList{u"1", u"Lavička (dřevo/kov)", u"2", u"4500,00", u"9000,00"}));
+    EXPECT_EQ(rowOf(k.StringGrid3, 2),
+              (TextList{u"", u"Celková cena objektů zahrady", u"", u"", u" 9 000,00"}));
+    EXPECT_EQ(k.Edit6, u" 9 000,00");
+
+    ASSERT_EQ(k.StringGrid10.rowCount(), 3);
+    EXPECT_EQ(rowOf(k.StringGrid10, 1), (TextList{u"1", u"Lampa", u"1", u"980,00", u"980,00"}));
+    EXPECT_EQ(rowOf(k.StringGrid10, 2),
+              (TextList{u"", u"Celková cena symbolů", u"", u"", u" 0 980,00"}));
+    EXPECT_EQ(k.Edit14, u" 0 980,00");
+
+    for (std::size_t c : {2, 3, 4, 5, 6}) {
+        EXPECT_EQ(k.categoryTable(c).rowCount(), 1) << c;
+        EXPECT_EQ(k.categoryTable(c).cell(1, 0), kCategories[c].nameHeader) << c;
+        EXPECT_EQ(k.subtotalItem(c), u"0,00") << c;
+    }
+    EXPECT_EQ(k.INF_celkem, u"1373000");
+    EXPECT_EQ(k.INF_celkova_cena, u" 13 730,00");
+    EXPECT_EQ(k.INF_cena_kategorie, u" 3 750,00");
+    EXPECT_TRUE(k.Button15Enabled);
+
+    EXPECT_EQ(k.ListBox2.size(), 8u);
+    EXPECT_EQ(TextList(k.ListBox2.end() - 3, k.ListBox2.end()),
+              (TextList{u"002 Rost", u"004 Zahr", u"006 Nast"}));
+
+    k.shownTab = 4;
+    k.PageControl1Change();
+    EXPECT_EQ(k.INF_cena_kategorie, u"0,00");
+    EXPECT_EQ(k.highlightedTab, 4);
+}
+
+TEST_F(Categories, EveryTableHasItsOwnHeaderAndTotalText) {
+    std::u16string text = u"Projekt\r\n";
+    for (const Category& category : kCategories) {
+        text += std::u16string(category.title) + u"\r\n";
+        text += (category.plants ? u"Položka 1 Tilia cordata - lípa;" : u"Věc") +
+                std::u16string(u"\t1\t1,00 Kč\t1,00 Kč\r\n");
+    }
+    read(text + u"Konec\r\n");
+    for (std::size_t c = 0; c < kCategoryCount; ++c) {
+        const TextGrid& table = k.categoryTable(c);
+        ASSERT_EQ(table.rowCount(), 3) << c;
+        EXPECT_EQ(table.cell(1, 0), kCategories[c].nameHeader);
+        EXPECT_EQ(table.cell(2, 0), kCategories[c].quantityHeader);
+        EXPECT_EQ(table.cell(1, 2), kCategories[c].totalText);
+        EXPECT_EQ(k.subtotalItem(c), u" 0 001,00");
+    }
+    EXPECT_EQ(k.INF_celkem, u"800");
+    EXPECT_EQ(k.INF_celkova_cena, u" 0 008,00");
+}
+
+TEST_F(Categories, HeaderFollowedDirectlyByTheNextGivesAZeroTotalRow) {
+    read(linesText({u"P", u"Stavba", u"Bazén", u"Sprcha\t1\t10,00 Kč\t10,00 Kč", u"Konec"}));
+    ASSERT_EQ(k.StringGrid4.rowCount(), 2);
+    EXPECT_EQ(rowOf(k.StringGrid4, 1),
+              (TextList{u"", u"Celková cena objektů stavby", u"", u"", u" 0 000,00"}));
+    EXPECT_EQ(k.Edit7, u" 0 000,00");
+    EXPECT_EQ(k.StringGrid5.cell(1, 1), u"Sprcha");
+}
+
+TEST_F(Categories, CategoriesInAnotherOrder) {
+    read(linesText({u"P", u"Nástroje", u"Lampa\t1\t5,00 Kč\t5,00 Kč", u"Silnice",
+                    u"Obrubník\t2\t3,00 Kč\t6,00 Kč", u"Rostliny projektu zahrady",
+                    u"Položka 1 Buxus - zimostráz;\t1\t2,00 Kč\t2,00 Kč", u"Terén",
+                    u"Ornice\t3 m³\t1,00 Kč\t3,00 Kč", u"Konec"}));
+    EXPECT_EQ(k.StringGrid10.rowCount(), 3);
+    EXPECT_EQ(k.StringGrid10.cell(1, 1), u"Lampa");
+    EXPECT_EQ(k.StringGrid9.rowCount(), 3);
+    EXPECT_EQ(k.StringGrid9.cell(1, 1), u"Obrubník");
+    EXPECT_EQ(k.StringGrid2.cell(1, 1), u"Buxus - zimostráz");
+    EXPECT_EQ(k.StringGrid7.cell(2, 1), u"3 m³");
+    EXPECT_EQ(k.StringGrid7.rowCount(), 3);  // the last category runs to the end
+    EXPECT_EQ(k.INF_celkem, u"1600");
+}
+
+TEST_F(Categories, LinesBeforeTheFirstHeaderCountNowhere) {
+    read(linesText(
+        {u"Úvod\t1\t99,00 Kč\t99,00 Kč", u"Stavba", u"Zeď\t1\t1,00 Kč\t1,00 Kč", u"Konec"}));
+    EXPECT_EQ(k.INF_celkem, u"100");
+}
+
+TEST_F(Categories, LineValuesAreExactDecimals) {
+    read(linesText({u"P", u"Stavba", u"Zeď\t1\t3\u00A0750 Kč\t3\u00A0750 Kč",
+                    u"Plot\t1\t3\u00A0750,5 Kč\t3\u00A0750,5 Kč", u"Vrata\t1\t-10,25 Kč\t-10,25 Kč",
+                    u"Konec"}));
+    EXPECT_EQ(k.StringGrid4.cell(4, 1), u"3750");
+    EXPECT_EQ(k.StringGrid4.cell(4, 2), u"3750,5");
+    EXPECT_EQ(k.INF_celkem, u"749025");
+    EXPECT_EQ(k.Edit7, u" 7 490,25");
+}
+
+TEST_F(Categories, TotalsBeyondThe32BitRangeKeepTheirLastCent) {
+    read(linesText(
+        {u"P", u"Bazén", u"Bazén A\t1\t15\u00A0000\u00A0000,00 Kč\t15\u00A0000\u00A0000,00 Kč",
+         u"Bazén B\t1\t15\u00A0000\u00A0000,01 Kč\t15\u00A0000\u00A0000,01 Kč", u"Konec"}));
+    EXPECT_EQ(k.INF_celkem, u"3000000001");
+    EXPECT_EQ(k.Edit8, u" 30000 000,01");
+    EXPECT_EQ(k.INF_celkova_cena, u" 30000 000,01");
+}
+
+TEST_F(Categories, SumLeavingSixtyFourBitsStopsTheReading) {
+    read(workedExampleText());
+    pick(u"Projekt.txt", linesText({u"P", u"Bazén", u"A\t1\t1,00 Kč\t92233720368547758,07 Kč",
+                                    u"B\t1\t1,00 Kč\t0,01 Kč", u"Konec"}));
+    EXPECT_EQ(errorOf(&Kalkulace::Prevod), "'001' is not a valid integer value");
+    EXPECT_FALSE(k.Button15Enabled);
+}
+
+TEST_F(Categories, FailingBuilderStopsTheReadingWithoutStaleTablesOrTotals) {
+    // A first, complete reading fills every table.
+    std::u16string full = u"Projekt\r\n";
+    for (const Category& category : kCategories) {
+        full += std::u16string(category.title) + u"\r\n";
+        for (int i = 0; i < 4; ++i) {
+            full += (category.plants ? u"Položka 1 Tilia - lípa;" : u"Starý") +
+                    std::u16string(u"\t1\t7,00 Kč\t7,00 Kč\r\n");
+        }
+    }
+    read(full + u"Konec\r\n");
+    ASSERT_TRUE(k.Button15Enabled);
+
+    // The second file's garden objects hold a total written with a point.
+    pick(u"Druhý.txt",
+         linesText(
+             {u"Druhý", u"Rostliny projektu zahrady",
+              u"Položka 1 Acer campestre - javor babyka;\t3\t1\u00A0250,00 Kč\t3\u00A0750,00 Kč",
+              u"Ostatní objekty zahrady", u"Lavička\t2\t4\u00A0500,00 Kč\t9\u00A0000,00 Kč",
+              u"Houpačka\t1\t1250.00 Kč\t1250.00 Kč", u"Kolo\t1\t1,00 Kč\t1,00 Kč", u"Stavba",
+              u"Zeď\t1\t1,00 Kč\t1,00 Kč", u"Konec"}));
+    EXPECT_EQ(errorOf(&Kalkulace::Prevod), "'1250.00' is not a valid integer value");
+
+    EXPECT_EQ(k.INF_jmeno_souboru, u"Druhý");
+    EXPECT_EQ(k.StringGrid2.rowCount(), 3);  // built before the failure
+    EXPECT_EQ(k.Edit4, u" 3 750,00");
+    EXPECT_EQ(k.INF_celkem, u"375000");  // the sums added so far
+    // The failing table keeps only the rows before the failing line.
+    ASSERT_EQ(k.StringGrid3.rowCount(), 2);
+    EXPECT_EQ(k.StringGrid3.cell(1, 1), u"Lavička");
+    EXPECT_EQ(k.Edit6, u"0,00");
+    for (std::size_t c = 2; c < kCategoryCount; ++c) {
+        EXPECT_EQ(k.categoryTable(c).rowCount(), 1) << c;
+        EXPECT_EQ(k.subtotalItem(c), u"0,00") << c;
+    }
+    EXPECT_EQ(k.INF_celkova_cena, u"0,00");
+    EXPECT_EQ(k.INF_cena_kategorie, u"0,00");
+    EXPECT_FALSE(k.Button15Enabled);
+}
+
+TEST_F(Categories, EmptyTotalFieldStopsTheReading) {
+    pick(u"Projekt.txt", linesText({u"P", u"Terén", u"Trávník\t240 m²\t45,00 Kč", u"Konec"}));
+    EXPECT_EQ(errorOf(&Kalkulace::Prevod), "'' is not a valid integer value");
+}
+
+TEST_F(Categories, HeadersBeyondRow1000) {
+    std::u16string text = u"Velký projekt\r\nOstatní objekty zahrady\r\n";
+    for (int i = 0; i < 1100; ++i)
+        text += u"Kámen\t1\t1,00 Kč\t1,00 Kč\r\n";
+    text += linesText({u"Nástroje", u"Lampa\t1\t980,00 Kč\t980,00 Kč", u"Stavba",
+                       u"Zeď\t1\t2,00 Kč\t2,00 Kč", u"Konec"});
+    read(text);
+    EXPECT_EQ(k.StringGrid3.rowCount(), 1102);
+    EXPECT_EQ(k.Edit6, u" 1 100,00");
+    ASSERT_EQ(k.StringGrid10.rowCount(), 3);
+    EXPECT_EQ(k.StringGrid10.cell(1, 1), u"Lampa");
+    ASSERT_EQ(k.StringGrid4.rowCount(), 3);
+    EXPECT_EQ(k.StringGrid4.cell(1, 1), u"Zeď");
+    EXPECT_EQ(k.INF_celkem, u"208200");
+    EXPECT_EQ(TextList(k.ListBox2.end() - 3, k.ListBox2.end()),
+              (TextList{u"0002 Zahr", u"1103 Nast", u"1105 Stav"}));
+}
+
+TEST_F(Categories, BuilderRunAgainAddsItsSumAgain) {
+    read(workedExampleText());
+    k.Zahrada_z_tabulky();
+    EXPECT_EQ(k.INF_celkem, u"2273000");
+    EXPECT_EQ(k.StringGrid3.rowCount(), 3);
+}
+
+TEST_F(Categories, DeveloperStepsFindACategory) {
+    read(workedExampleText());
+    k.INF_kategorie = u"Zahr";
+    k.NajitKategorii();
+    EXPECT_EQ(k.INF_zacatek, u"4");
+    EXPECT_EQ(k.INF_konec, u"5");
+    k.INF_kategorie = u"Bazé";
+    k.NajitKategorii();
+    EXPECT_EQ(k.INF_zacatek, u"0");
+}
+
+class PointSeparator : public ReadingFixture {
+  protected:
+    PointSeparator() : ReadingFixture(u'.') {}
+};
+
+TEST_F(PointSeparator, FiguresUseTheRegionalSeparatorAndCellsKeepTheFilesComma) {
+    read(workedExampleText());
+    EXPECT_EQ(k.Edit4, u" 3 750.00");
+    EXPECT_EQ(k.Edit14, u" 0 980.00");
+    EXPECT_EQ(k.StringGrid2.cell(4, 2), u" 3 750.00");
+    EXPECT_EQ(k.StringGrid2.cell(3, 1), u"1250,00");
+    EXPECT_EQ(k.INF_celkova_cena, u" 13 730.00");
+    EXPECT_EQ(k.INF_cena_kategorie, u" 3 750.00");
+    EXPECT_EQ(k.Edit7, u"0,00");  // the tool's own initial text
+}
+
+}  // namespace
+}  // namespace ek::calc
