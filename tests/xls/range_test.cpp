@@ -2,12 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/xls/cell_format_probe.h"
+#include "xls/borders.h"
 #include "xls/errors.h"
+#include "xls/font.h"
+#include "xls/interior.h"
 #include "xls/workbook.h"
 #include "xls/worksheet.h"
 
 namespace xls {
 namespace {
+
+using testing::FormatAt;
 
 struct Rect {
     int firstRow, lastRow, firstColumn, lastColumn;  // 1-based
@@ -114,6 +120,51 @@ TEST_F(RangeTest, ColumnWidthIgnoresValuesWithoutWidth) {
                                Variant(std::numeric_limits<double>::quiet_NaN())}) {
         sheet.Range(1, 1, 1, 1).SetColumnWidth(bad);
         EXPECT_EQ(sheet.Columns().Find(ColumnIndex{0})->width, 2230);
+    }
+}
+
+TEST_F(RangeTest, IgnoredValuesCreateNoCells) {
+    IXLSRange range = sheet.Range(1, 1, 3, 3);
+    range.SetHorizontalAlignment(99);
+    range.Interior().SetColorIndex(57);
+    range.Interior().SetColorIndex(-3);
+    range.Font().SetColorIndex(57);
+    range.Font().SetColorIndex(color_index::kNone);
+    range.Font().SetSize(0.0f);
+    range.Font().SetSize(-5.0f);
+    range.Font().SetSize(1e9f);
+    range.Borders().SetColorIndex(99);
+    range.SetWrapText(Variant(u"maybe"));
+    EXPECT_EQ(sheet.CellHeap().Count(), 0U);
+    EXPECT_EQ(book.XFList().Count(), 21);
+}
+
+TEST_F(RangeTest, AcceptedValueCreatesCellsEvenWithoutChange) {
+    sheet.Range(1, 1, 2, 2).SetWrapText(false);
+    EXPECT_EQ(sheet.CellHeap().Count(), 4U);
+}
+
+TEST_F(RangeTest, AlignmentKeepsTheWrapFlag) {
+    IXLSRange cell = sheet.Range(1, 1, 1, 1);
+    cell.SetWrapText(true);
+    cell.SetHorizontalAlignment(alignment::kCenter);
+    EXPECT_EQ(FormatAt(sheet, 1, 1).fields.alignment[0], 0x2A);
+    cell.SetWrapText(false);
+    EXPECT_EQ(FormatAt(sheet, 1, 1).fields.alignment[0], 0x22);
+    struct Code {
+        int constant;
+        int code;
+    };
+    for (const Code code : {Code{alignment::kGeneral, 0},
+                            {alignment::kLeft, 1},
+                            {alignment::kCenter, 2},
+                            {alignment::kRight, 3},
+                            {alignment::kFill, 4},
+                            {alignment::kJustify, 5},
+                            {alignment::kCenterAcrossSelection, 6},
+                            {alignment::kDistributed, 7}}) {
+        cell.SetHorizontalAlignment(code.constant);
+        EXPECT_EQ(FormatAt(sheet, 1, 1).fields.HorizontalAlignment(), code.code) << code.constant;
     }
 }
 
