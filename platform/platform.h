@@ -72,7 +72,8 @@ class Platform {
 };
 
 struct SystemPlatformOptions {
-    // When not empty, the documents folder (id 5) instead of the system's.
+    // When not empty, the documents folder (id 5) instead of the system's; a
+    // relative one is taken from the current directory at construction.
     Path documentsFolder;
     // Title of the message box.
     std::u16string messageTitle;

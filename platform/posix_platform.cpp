@@ -17,6 +17,7 @@
 #include <utility>
 
 #include "platform/mask.h"
+#include "platform/paths.h"
 #include "platform/platform.h"
 #include "platform/unicode.h"
 #include "platform/xdg_documents.h"
@@ -99,7 +100,14 @@ bool writeAll(int fd, const Bytes& content) {
 
 class PosixPlatform final : public Platform {
   public:
-    explicit PosixPlatform(SystemPlatformOptions options) : options_(std::move(options)) {}
+    explicit PosixPlatform(SystemPlatformOptions options) : options_(std::move(options)) {
+        // A relative documents folder is taken from where the program starts;
+        // the file lists change the current directory later.
+        Path& documents = options_.documentsFolder;
+        if (!documents.empty() && !isAbsolutePath(documents)) {
+            documents = joinPath(currentDirectory(), documents, separator());
+        }
+    }
 
     char16_t separator() const override { return u'/'; }
 

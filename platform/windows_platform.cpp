@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/mask.h"
+#include "platform/paths.h"
 #include "platform/platform.h"
 
 namespace ek::platform {
@@ -87,7 +88,14 @@ std::wstring quoted(const std::wstring& argument) {
 
 class WindowsPlatform final : public Platform {
   public:
-    explicit WindowsPlatform(SystemPlatformOptions options) : options_(std::move(options)) {}
+    explicit WindowsPlatform(SystemPlatformOptions options) : options_(std::move(options)) {
+        // A relative documents folder is taken from where the program starts;
+        // the file lists change the current directory later.
+        Path& documents = options_.documentsFolder;
+        if (!documents.empty() && !isAbsolutePath(documents)) {
+            documents = joinPath(currentDirectory(), documents, separator());
+        }
+    }
 
     char16_t separator() const override { return u'\\'; }
 

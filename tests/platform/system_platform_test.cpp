@@ -126,6 +126,10 @@ TEST_F(SystemPlatformTest, DocumentsFolderCanBeGivenAndOtherwiseFollowsXdg) {
     options.documentsFolder = u"/jinde/Dokumenty";
     const auto given = makeSystemPlatform(options);
     EXPECT_EQ(given->specialFolder(kDocuments), u"/jinde/Dokumenty");
+    options.documentsFolder = u"samples/Documents";
+    const Path start = system_->currentDirectory();
+    EXPECT_EQ(makeSystemPlatform(options)->specialFolder(kDocuments),
+              start + u"/samples/Documents");
 #ifndef _WIN32
     write("config/user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"$HOME/Dokumenty\"\n");
     const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";

@@ -1,0 +1,33 @@
+#include "app/arguments.h"
+
+#ifdef _WIN32
+#include <shellapi.h>
+#include <windows.h>
+#endif
+
+#include "platform/unicode.h"
+
+namespace ek::app {
+
+std::vector<std::u16string> commandLineArguments(int argc, char** argv) {
+    std::vector<std::u16string> arguments;
+#ifdef _WIN32
+    (void)argc;
+    (void)argv;
+    int count = 0;
+    wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    if (wide == nullptr)
+        return arguments;
+    for (int i = 1; i < count; ++i) {
+        const std::wstring_view argument(wide[i]);
+        arguments.emplace_back(argument.begin(), argument.end());
+    }
+    ::LocalFree(wide);
+#else
+    for (int i = 1; i < argc; ++i)
+        arguments.push_back(platform::fromUtf8(argv[i]));
+#endif
+    return arguments;
+}
+
+}  // namespace ek::app

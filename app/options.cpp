@@ -1,0 +1,56 @@
+#include "app/options.h"
+
+#include "platform/unicode.h"
+
+namespace ek::app {
+
+namespace {
+
+// The value of an option given as "--name VALUE" or "--name=VALUE".
+struct OptionValue {
+    bool matched = false;
+    std::u16string value;
+};
+
+OptionValue takeValue(const std::vector<std::u16string>& arguments, std::size_t& i,
+                      std::u16string_view name) {
+    const std::u16string& argument = arguments[i];
+    if (argument == name) {
+        if (i + 1 >= arguments.size()) {
+            throw OptionError("option " + platform::toUtf8(name) + " needs a value");
+        }
+        return {true, arguments[++i]};
+    }
+    const std::u16string prefix = std::u16string(name) + u"=";
+    if (argument.starts_with(prefix))
+        return {true, argument.substr(prefix.size())};
+    return {};
+}
+
+}  // namespace
+
+Options parseOptions(const std::vector<std::u16string>& arguments) {
+    Options options;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == u"--help" || arguments[i] == u"-h") {
+            options.help = true;
+        } else if (const OptionValue documents = takeValue(arguments, i, u"--documents");
+                   documents.matched) {
+            options.documents = documents.value;
+        } else if (const OptionValue tabulka = takeValue(arguments, i, u"--tabulka");
+                   tabulka.matched) {
+            options.tabulka = tabulka.value;
+        } else {
+            throw OptionError("unknown argument: " + platform::toUtf8(arguments[i]));
+        }
+    }
+    return options;
+}
+
+std::string usageText() {
+    return "Použití: export-kalkulace [--documents SLOŽKA] [--tabulka SOUBOR]\n"
+           "  --documents SLOŽKA  složka dokumentů místo systémové\n"
+           "  --tabulka SOUBOR    načte kalkulaci a vypíše tabulky a součty (UTF-8, TAB)\n";
+}
+
+}  // namespace ek::app

@@ -1,0 +1,28 @@
+#pragma once
+// The command-line options of the program.
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace ek::app {
+
+struct Options {
+    std::u16string documents;  // --documents DIR: the documents folder to use
+    std::u16string tabulka;    // --tabulka FILE: the material list to read and print
+    bool help = false;         // --help
+};
+
+// A command line that cannot be understood; the message says why (UTF-8).
+class OptionError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+// The arguments after the program name.
+Options parseOptions(const std::vector<std::u16string>& arguments);
+
+// The text --help prints (UTF-8).
+std::string usageText();
+
+}  // namespace ek::app
