@@ -68,21 +68,41 @@ TEST_F(Categories, WorkedExampleTablesAndFigures) {
 }
 
 TEST_F(Categories, EveryTableHasItsOwnHeaderAndTotalText) {
+    struct Expected {
+        const char16_t* title;
+        const char16_t* nameHeader;
+        const char16_t* quantityHeader;
+        const char16_t* totalText;
+    };
+    const Expected expected[] = {
+        {u"Rostliny projektu zahrady", u"     Jméno rostliny", u"kusů", u"Celková cena rostlin"},
+        {u"Ostatní objekty zahrady", u"     Objekt zahrady", u"kusů/plocha",
+         u"Celková cena objektů zahrady"},
+        {u"Stavba", u"     Objekt stavby", u"kusů/plocha", u"Celková cena objektů stavby"},
+        {u"Bazén", u"     Objekt bazénu", u"kusů/plocha", u"Celková cena objektů bazénu"},
+        {u"Objekty s vodou", u"     Objekt s vodou", u"kusů/plocha",
+         u"Celková cena objektů s vodou"},
+        {u"Terén", u"     Objekt terénu", u"kusů/plocha", u"Celková cena pozemku"},
+        {u"Silnice", u"     Objekt terénu", u"kusů/plocha", u"Celková cena objektů silnice"},
+        {u"Nástroje", u"     Symbol", u"kusů/plocha", u"Celková cena symbolů"},
+    };
     std::u16string text = u"Projekt\r\n";
-    for (const Category& category : kCategories) {
-        text += std::u16string(category.title) + u"\r\n";
-        text += (category.plants ? u"Položka 1 Tilia cordata - lípa;" : u"Věc") +
-                std::u16string(u"\t1\t1,00 Kč\t1,00 Kč\r\n");
+    for (const Expected& e : expected) {
+        text += std::u16string(e.title) + u"\r\nPoložka 1 Tilia - lípa;\t1\t1,00 Kč\t1,00 Kč\r\n";
     }
     read(text + u"Konec\r\n");
     for (std::size_t c = 0; c < kCategoryCount; ++c) {
         const TextGrid& table = k.categoryTable(c);
         ASSERT_EQ(table.rowCount(), 3) << c;
-        EXPECT_EQ(table.cell(1, 0), kCategories[c].nameHeader);
-        EXPECT_EQ(table.cell(2, 0), kCategories[c].quantityHeader);
-        EXPECT_EQ(table.cell(1, 2), kCategories[c].totalText);
+        EXPECT_EQ(rowOf(table, 0),
+                  (TextList{u"por.", expected[c].nameHeader, expected[c].quantityHeader,
+                            u"kus. cena", u"cena celkem"}));
+        EXPECT_EQ(table.cell(1, 2), expected[c].totalText);
         EXPECT_EQ(k.subtotalItem(c), u" 0 001,00");
     }
+    // Only the plants' names lose their prefix and last character.
+    EXPECT_EQ(k.StringGrid2.cell(1, 1), u"Tilia - lípa");
+    EXPECT_EQ(k.StringGrid10.cell(1, 1), u"Položka 1 Tilia - lípa;");
     EXPECT_EQ(k.INF_celkem, u"800");
     EXPECT_EQ(k.INF_celkova_cena, u" 0 008,00");
 }
@@ -212,17 +232,6 @@ TEST_F(Categories, BuilderRunAgainAddsItsSumAgain) {
     k.Zahrada_z_tabulky();
     EXPECT_EQ(k.INF_celkem, u"2273000");
     EXPECT_EQ(k.StringGrid3.rowCount(), 3);
-}
-
-TEST_F(Categories, DeveloperStepsFindACategory) {
-    read(workedExampleText());
-    k.INF_kategorie = u"Zahr";
-    k.NajitKategorii();
-    EXPECT_EQ(k.INF_zacatek, u"4");
-    EXPECT_EQ(k.INF_konec, u"5");
-    k.INF_kategorie = u"Bazé";
-    k.NajitKategorii();
-    EXPECT_EQ(k.INF_zacatek, u"0");
 }
 
 class PointSeparator : public ReadingFixture {

@@ -145,13 +145,5 @@ TEST_F(Plants, SortingByHandInModeBoth) {
     EXPECT_EQ(k.ListBox4, (TextList{u"002", u"001"}));
 }
 
-TEST_F(Plants, ModeChangeReadsAgain) {
-    readWithMode(kOba, {u"Tilia - lípa", u"Acer - javor"});
-    k.RadioGroup2 = kDruhy;
-    k.Prevod();
-    EXPECT_EQ(column(1), (TextList{u"javor", u"lípa"}));
-    EXPECT_EQ(k.INF_celkem, u"300");
-}
-
 }  // namespace
 }  // namespace ek::calc

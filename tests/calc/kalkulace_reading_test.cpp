@@ -155,16 +155,5 @@ TEST_F(Reading, TinyFileGivesOneItemAndOnlyTheHeaderRow) {
     EXPECT_EQ(k.INF_celkova_cena, u" 0 000,00");
 }
 
-TEST_F(Reading, DeveloperStepsRunAlone) {
-    pick(u"Zahrada u domu.txt", workedExampleText());
-    k.Edit2 = u"Zahrada u domu.txt";
-    k.KalkulaceDoSeznamu();
-    EXPECT_EQ(k.ListBox1.size(), 8u);
-    k.ListBox1 = {u"a\tb", u"c"};
-    k.SeznamDoTabulky();
-    EXPECT_EQ(k.StringGrid1.rowCount(), 2);
-    EXPECT_EQ(k.StringGrid1.cell(2, 1), u"b");
-}
-
 }  // namespace
 }  // namespace ek::calc

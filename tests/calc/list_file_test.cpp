@@ -81,14 +81,5 @@ TEST(ListFile, BigEndianMarkIsNotUtf16) {
     EXPECT_EQ(listFileItems(bytes), TextList{u"\u0163\u02D9A"});
 }
 
-TEST(ListFile, LongFileIsReadWhole) {
-    std::u16string text;
-    for (int i = 0; i < 5000; ++i)
-        text += u"Řádek číslo " + std::u16string(1, u'0' + i % 10) + u"\r\n";
-    const TextList items = listFileItems(utf16File(text));
-    ASSERT_EQ(items.size(), 5000u);
-    EXPECT_EQ(items.back(), u"Řádek číslo 9");
-}
-
 }  // namespace
 }  // namespace ek::calc
