@@ -1,8 +1,9 @@
 #include "app/arguments.h"
 
 #ifdef _WIN32
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 #endif
 
 #include "platform/unicode.h"

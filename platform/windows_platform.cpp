@@ -1,7 +1,8 @@
 #ifdef _WIN32
 
-#include <shlobj.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shlobj.h>
 
 #include <algorithm>
 #include <utility>
