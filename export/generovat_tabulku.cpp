@@ -1,0 +1,33 @@
+#include "export/generovat_tabulku.h"
+
+#include "export/category_sheet_layout.h"
+#include "export/category_sheets.h"
+#include "export/export_paths.h"
+#include "export/sheet_limits.h"
+#include "xls/save_as.h"
+
+namespace ek::exporter {
+
+void buildWorkbook(xls::TXLSWorkbook& workbook, const calc::Kalkulace& state) {
+    for (std::size_t index = 0; index < kCategorySheets.size(); ++index) {
+        const calc::TextGrid& table = state.categoryTable(index);
+        // A category the material list lacks has only its header row.
+        if (table.rowCount() < 2)
+            continue;
+        xls::IXLSWorksheet& worksheet = workbook.Worksheets().Add();
+        worksheet.SetName(kCategorySheets[index].sheetName);
+        layOutCategorySheet(worksheet, kCategorySheets[index], table, state.INF_celkova_cena);
+    }
+}
+
+int GenerovatTabulku(calc::Kalkulace& state) {
+    if (const std::optional<calc::Text> violation = sheetLimitViolation(state)) {
+        state.platform().showMessage(*violation);
+        return kExportStopped;
+    }
+    xls::TXLSWorkbook workbook;
+    buildWorkbook(workbook, state);
+    return xls::SaveAs(workbook, exportPath(state));
+}
+
+}  // namespace ek::exporter
