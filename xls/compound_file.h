@@ -19,7 +19,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -58,9 +57,6 @@ class CompoundStream final : public ByteSink {
 
     // Writes the held-back bytes to their place in the file.
     bool flushStaged();
-    // The bytes held back, when the whole stream still is.
-    std::span<const std::uint8_t> wholeStream() const;
-    bool spilled() const { return stagedFrom_ > 0 || staged_.size() < size_; }
 
     SaveTarget& target_;
     std::vector<std::uint8_t> staged_;
