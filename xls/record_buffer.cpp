@@ -7,17 +7,16 @@
 namespace xls {
 
 void RecordBuffer::reserveMore(std::size_t additional) {
-    const std::size_t needed = bytes_.size() + additional;
-    if (needed > bytes_.capacity()) {
-        bytes_.reserve(needed);
+    const std::size_t needed = size_ + additional;
+    if (needed <= capacity_) {
+        return;
     }
-}
-
-std::uint8_t* RecordBuffer::grow(std::size_t count) {
-    reserveMore(count);
-    const std::size_t at = bytes_.size();
-    bytes_.resize(at + count);
-    return bytes_.data() + at;
+    auto larger = std::make_unique_for_overwrite<std::uint8_t[]>(needed);
+    if (size_ > 0) {
+        std::memcpy(larger.get(), bytes_.get(), size_);
+    }
+    bytes_ = std::move(larger);
+    capacity_ = needed;
 }
 
 void RecordBuffer::u8(std::uint8_t value) {
@@ -64,7 +63,7 @@ void RecordBuffer::zeros(std::size_t count) {
 }
 
 void RecordBuffer::patchU16(std::size_t offset, std::uint16_t value) {
-    if (offset + 2 > bytes_.size()) {
+    if (offset + 2 > size_) {
         throw std::out_of_range("RecordBuffer::patchU16 past the written bytes");
     }
     bytes_[offset] = static_cast<std::uint8_t>(value);

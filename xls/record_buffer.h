@@ -2,9 +2,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string_view>
-#include <vector>
 
 namespace xls {
 
@@ -17,7 +17,9 @@ namespace xls {
 class RecordBuffer {
   public:
     RecordBuffer() = default;
-    explicit RecordBuffer(std::size_t capacity) { bytes_.reserve(capacity); }
+    RecordBuffer(RecordBuffer&&) noexcept = default;
+    RecordBuffer& operator=(RecordBuffer&&) noexcept = default;
+    explicit RecordBuffer(std::size_t capacity) { reserveMore(capacity); }
 
     void u8(std::uint8_t value);
     void u16(std::uint16_t value);
@@ -33,16 +35,27 @@ class RecordBuffer {
 
     // Makes room for `additional` more bytes (exactly, when it must grow).
     void reserveMore(std::size_t additional);
-    void clear() { bytes_.clear(); }
+    void clear() { size_ = 0; }
 
-    std::size_t size() const { return bytes_.size(); }
-    std::size_t capacity() const { return bytes_.capacity(); }
-    std::span<const std::uint8_t> bytes() const { return bytes_; }
+    std::size_t size() const { return size_; }
+    std::size_t capacity() const { return capacity_; }
+    std::span<const std::uint8_t> bytes() const { return {bytes_.get(), size_}; }
 
   private:
-    std::uint8_t* grow(std::size_t count);
+    // Room for `count` more bytes at the end; returns where they go.
+    std::uint8_t* grow(std::size_t count) {
+        if (size_ + count > capacity_) {
+            reserveMore(count);
+        }
+        std::uint8_t* at = bytes_.get() + size_;
+        size_ += count;
+        return at;
+    }
 
-    std::vector<std::uint8_t> bytes_;
+    // Not a vector: growing one would zero every byte before it is written.
+    std::unique_ptr<std::uint8_t[]> bytes_;
+    std::size_t size_ = 0;
+    std::size_t capacity_ = 0;
 };
 
 }  // namespace xls
