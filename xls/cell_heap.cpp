@@ -1,6 +1,6 @@
 #include "xls/cell_heap.h"
 
-#include <bit>
+#include <algorithm>
 #include <cassert>
 #include <utility>
 
@@ -8,9 +8,11 @@ namespace xls {
 
 namespace {
 
-// Growth of a row's cell array: small steps, since rows usually hold few cells.
-std::size_t NextCapacity(std::size_t size) {
-    return size < 4 ? 4 : size + size / 2;
+// Room for the next cell of a row: one at a time while rows are short (most
+// rows hold a handful of cells), then by half again.
+std::uint8_t NextCapacity(std::uint8_t capacity) {
+    const int next = capacity < 8 ? capacity + 1 : capacity + capacity / 2;
+    return static_cast<std::uint8_t>(std::min(next, 128));
 }
 
 }  // namespace
@@ -20,12 +22,38 @@ TXLSCellHeap::~TXLSCellHeap() = default;
 TXLSCellHeap::TXLSCellHeap(TXLSCellHeap&&) noexcept = default;
 TXLSCellHeap& TXLSCellHeap::operator=(TXLSCellHeap&&) noexcept = default;
 
+TXLSCellRef* TXLSCellHeap::ColumnBlock::Find(std::uint8_t column) const {
+    TXLSCellRef* const first = cells.get();
+    TXLSCellRef* const last = first + count;
+    TXLSCellRef* const found = std::lower_bound(
+        first, last, column,
+        [](const TXLSCellRef& cell, std::uint8_t c) { return cell.Column().value < c; });
+    return found != last && found->Column().value == column ? found : nullptr;
+}
+
+TXLSCellRef& TXLSCellHeap::ColumnBlock::Insert(const TXLSCellRef& cell) {
+    TXLSCellRef* const end = cells.get() + count;
+    TXLSCellRef* const place = std::lower_bound(
+        cells.get(), end, cell.Column().value,
+        [](const TXLSCellRef& c, std::uint8_t column) { return c.Column().value < column; });
+    const auto offset = place - cells.get();
+    if (count == capacity) {
+        capacity = NextCapacity(capacity);
+        auto grown = std::make_unique_for_overwrite<TXLSCellRef[]>(capacity);
+        std::copy(cells.get(), place, grown.get());
+        std::copy(place, end, grown.get() + offset + 1);
+        cells = std::move(grown);
+    } else {
+        std::copy_backward(place, end, end + 1);
+    }
+    cells[offset] = cell;
+    ++count;
+    return cells[offset];
+}
+
 const TXLSCellHeap::RowBlock* TXLSCellHeap::FindRow(RowIndex row) const {
     const auto& group = groups_[row.value >> 8];
-    if (!group) {
-        return nullptr;
-    }
-    return (*group)[row.value & 0xFF].get();
+    return group ? &(*group)[row.value & 0xFF] : nullptr;
 }
 
 TXLSCellHeap::RowBlock& TXLSCellHeap::RowForWriting(RowIndex row) {
@@ -33,45 +61,15 @@ TXLSCellHeap::RowBlock& TXLSCellHeap::RowForWriting(RowIndex row) {
     if (!group) {
         group = std::make_unique<RowGroup>();
     }
-    auto& block = (*group)[row.value & 0xFF];
-    if (!block) {
-        block = std::make_unique<RowBlock>();
-    }
-    return *block;
+    return (*group)[row.value & 0xFF];
 }
-
-namespace {
-
-// Place of column `bit` among the present cells of a block: the number of
-// present columns below it.
-template <class Block>
-std::size_t RankOf(const Block& block, unsigned bit) {
-    const std::uint64_t low = block.present[0];
-    if (bit < 64) {
-        return static_cast<std::size_t>(std::popcount(low & ((std::uint64_t{1} << bit) - 1)));
-    }
-    const std::uint64_t high = block.present[1] & ((std::uint64_t{1} << (bit - 64)) - 1);
-    return static_cast<std::size_t>(std::popcount(low) + std::popcount(high));
-}
-
-template <class Block>
-bool IsPresent(const Block& block, unsigned bit) {
-    return (block.present[bit >> 6] >> (bit & 63)) & 1U;
-}
-
-}  // namespace
 
 const TXLSCellRef* TXLSCellHeap::Find(RowIndex row, ColumnIndex column) const {
     const RowBlock* rowBlock = FindRow(row);
     if (rowBlock == nullptr) {
         return nullptr;
     }
-    const ColumnBlock& block = (*rowBlock)[column.value / kHalfWidth];
-    const unsigned bit = column.value % kHalfWidth;
-    if (!IsPresent(block, bit)) {
-        return nullptr;
-    }
-    return &block.cells[RankOf(block, bit)];
+    return (*rowBlock)[column.value / kHalfWidth].Find(column.value);
 }
 
 TXLSCellRef* TXLSCellHeap::Find(RowIndex row, ColumnIndex column) {
@@ -80,16 +78,9 @@ TXLSCellRef* TXLSCellHeap::Find(RowIndex row, ColumnIndex column) {
 
 TXLSCellRef& TXLSCellHeap::Insert(RowIndex row, ColumnIndex column, XfIndex xf) {
     ColumnBlock& block = RowForWriting(row)[column.value / kHalfWidth];
-    const unsigned bit = column.value % kHalfWidth;
-    assert(!IsPresent(block, bit));
-    if (block.cells.size() == block.cells.capacity()) {
-        block.cells.reserve(NextCapacity(block.cells.size()));
-    }
-    const std::size_t place = RankOf(block, bit);
-    block.present[bit >> 6] |= std::uint64_t{1} << (bit & 63);
+    assert(block.Find(column.value) == nullptr);
     ++count_;
-    return *block.cells.insert(block.cells.begin() + static_cast<std::ptrdiff_t>(place),
-                               TXLSCellRef(row, column, xf));
+    return block.Insert(TXLSCellRef(row, column, xf));
 }
 
 std::array<std::span<const TXLSCellRef>, 2> TXLSCellHeap::RowCells(RowIndex row) const {
@@ -97,8 +88,7 @@ std::array<std::span<const TXLSCellRef>, 2> TXLSCellHeap::RowCells(RowIndex row)
     if (rowBlock == nullptr) {
         return {};
     }
-    return {std::span<const TXLSCellRef>((*rowBlock)[0].cells),
-            std::span<const TXLSCellRef>((*rowBlock)[1].cells)};
+    return {(*rowBlock)[0].Cells(), (*rowBlock)[1].Cells()};
 }
 
 }  // namespace xls

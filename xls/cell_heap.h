@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <memory>
 #include <span>
-#include <vector>
 
 #include "xls/cell_ref.h"
 #include "xls/ids.h"
@@ -13,9 +12,9 @@
 namespace xls {
 
 // The sparse cell store of one sheet: row / 256, row mod 256, column / 128,
-// column mod 128. Blocks are made on first use. The last level keeps only the
-// cells present (a 128-bit presence mask and the cells in column order), so
-// a row of five cells costs a few hundred bytes, not a 128-slot array.
+// column mod 128. The first level's blocks are made on first use; the last
+// level holds only the cells present, in column order (a row of five cells
+// costs about a hundred bytes, not a 128-slot array).
 //
 // References returned stay valid until the next Insert into the same row.
 class TXLSCellHeap {
@@ -45,12 +44,18 @@ class TXLSCellHeap {
 
   private:
     static constexpr int kHalfWidth = 128;
+    // The cells of one row in columns 0..127 or 128..255, in column order.
     struct ColumnBlock {
-        std::array<std::uint64_t, 2> present{};
-        std::vector<TXLSCellRef> cells;  // in column order
+        std::unique_ptr<TXLSCellRef[]> cells;
+        std::uint8_t count = 0;
+        std::uint8_t capacity = 0;
+
+        std::span<const TXLSCellRef> Cells() const { return {cells.get(), count}; }
+        TXLSCellRef* Find(std::uint8_t column) const;
+        TXLSCellRef& Insert(const TXLSCellRef& cell);
     };
     using RowBlock = std::array<ColumnBlock, 2>;
-    using RowGroup = std::array<std::unique_ptr<RowBlock>, 256>;
+    using RowGroup = std::array<RowBlock, 256>;
 
     const RowBlock* FindRow(RowIndex row) const;
     RowBlock& RowForWriting(RowIndex row);

@@ -15,8 +15,9 @@ enum class CellKind : std::uint8_t {
     Formula = 5,  // never produced: "=" texts are stored as text
 };
 
-// One stored cell, kept to 24 bytes: the merge spans of a master live in the
-// sheet's merged-area list, not here.
+// One stored cell in 16 bytes: the kind shares a byte with the merge flags,
+// and a text cell's string number shares the value slot with the number of
+// the other kinds. Merge spans live in the sheet's merged-area list.
 class TXLSCellRef {
   public:
     TXLSCellRef() = default;
@@ -25,49 +26,55 @@ class TXLSCellRef {
 
     RowIndex Row() const { return RowIndex{row_}; }
     ColumnIndex Column() const { return ColumnIndex{column_}; }
-    CellKind Kind() const { return kind_; }
+    CellKind Kind() const { return static_cast<CellKind>(state_ & kKindMask); }
     // 0 or less: the cell has no format of its own (read as XF 15).
     XfIndex Xf() const { return XfIndex{xf_}; }
     bool OwnsXf() const { return xf_ > 0; }
     // String-table entry number (from 1) for a text cell, -1 otherwise.
-    std::int32_t TextIndex() const { return textIndex_; }
+    std::int32_t TextIndex() const { return Kind() == CellKind::Text ? value_.textIndex : -1; }
     // The value of number, date and boolean cells (1.0 / 0.0); 0 otherwise.
-    double Number() const { return number_; }
-    bool Merged() const { return (flags_ & kMergedFlag) != 0; }
+    double Number() const { return HoldsNumber() ? value_.number : 0.0; }
+    bool Merged() const { return (state_ & kMergedFlag) != 0; }
     // The top-left cell of its merged area (spans: the sheet's merged areas).
-    bool MergeMaster() const { return (flags_ & kMasterFlag) != 0; }
+    bool MergeMaster() const { return (state_ & kMasterFlag) != 0; }
 
     void SetXf(XfIndex xf) { xf_ = xf.value; }
-    void SetBlank() {
-        kind_ = CellKind::Blank;
-        textIndex_ = -1;
-        number_ = 0.0;
-    }
+    void SetBlank() { SetKind(CellKind::Blank); }
     void SetText(std::int32_t textIndex) {
-        kind_ = CellKind::Text;
-        textIndex_ = textIndex;
-        number_ = 0.0;
+        SetKind(CellKind::Text);
+        value_.textIndex = textIndex;
     }
     void SetNumber(CellKind kind, double number) {
-        kind_ = kind;
-        textIndex_ = -1;
-        number_ = number;
+        SetKind(kind);
+        value_.number = number;
     }
     void SetMerged(bool master) {
-        flags_ = static_cast<std::uint8_t>(kMergedFlag | (master ? kMasterFlag : 0));
+        state_ = static_cast<std::uint8_t>((state_ & kKindMask) | kMergedFlag |
+                                           (master ? kMasterFlag : 0));
     }
 
   private:
-    static constexpr std::uint8_t kMergedFlag = 0x01;
-    static constexpr std::uint8_t kMasterFlag = 0x02;
+    static constexpr std::uint8_t kKindMask = 0x07;
+    static constexpr std::uint8_t kMergedFlag = 0x40;
+    static constexpr std::uint8_t kMasterFlag = 0x80;
+
+    bool HoldsNumber() const {
+        const CellKind kind = Kind();
+        return kind == CellKind::Number || kind == CellKind::Date || kind == CellKind::Boolean;
+    }
+    void SetKind(CellKind kind) {
+        state_ = static_cast<std::uint8_t>((state_ & ~kKindMask) | static_cast<std::uint8_t>(kind));
+        value_.number = 0.0;
+    }
 
     std::uint16_t row_ = 0;
     std::uint8_t column_ = 0;
-    CellKind kind_ = CellKind::Blank;
-    std::uint8_t flags_ = 0;
+    std::uint8_t state_ = 0;  // kind, merged, master
     std::int32_t xf_ = 0;
-    std::int32_t textIndex_ = -1;
-    double number_ = 0.0;
+    union Value {
+        double number;
+        std::int32_t textIndex;
+    } value_{0.0};
 };
 
 }  // namespace xls

@@ -14,8 +14,9 @@ const TXLSRowInfo* TXLSRowInfoList::Find(RowIndex row) const {
     if (!block) {
         return nullptr;
     }
-    const Slot& slot = (*block)[row.value & 0xFF];
-    return slot.present ? &slot.info : nullptr;
+    const unsigned place = row.value & 0xFF;
+    const bool present = (block->present[place >> 6] >> (place & 63)) & 1U;
+    return present ? &block->rows[place] : nullptr;
 }
 
 TXLSRowInfo& TXLSRowInfoList::GetOrCreate(RowIndex row) {
@@ -23,16 +24,19 @@ TXLSRowInfo& TXLSRowInfoList::GetOrCreate(RowIndex row) {
     if (!block) {
         block = std::make_unique<Block>();
     }
-    Slot& slot = (*block)[row.value & 0xFF];
-    if (!slot.present) {
-        slot.present = true;
-        slot.info = TXLSRowInfo{};
-        slot.info.height = default_.height;
+    const unsigned place = row.value & 0xFF;
+    std::uint64_t& word = block->present[place >> 6];
+    const std::uint64_t bit = std::uint64_t{1} << (place & 63);
+    TXLSRowInfo& info = block->rows[place];
+    if ((word & bit) == 0) {
+        word |= bit;
+        info = TXLSRowInfo{};
+        info.height = default_.height;
         ++count_;
         lowest_ = lowest_ < 0 ? row.value : std::min<int>(lowest_, row.value);
         highest_ = std::max<int>(highest_, row.value);
     }
-    return slot.info;
+    return info;
 }
 
 std::optional<RowIndex> TXLSRowInfoList::LowestRow() const {

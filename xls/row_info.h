@@ -9,17 +9,17 @@
 
 namespace xls {
 
-// What a sheet knows about one row.
+// What a sheet knows about one row (16 bytes: a sheet may have 65 536).
 struct TXLSRowInfo {
-    std::uint16_t height = 255;  // twips
-    bool ownHeight = false;
     XfIndex xf = kDefaultCellXf;
-    bool ownFormat = false;
-    bool hidden = false;
-    std::uint8_t outlineLevel = 0;  // 0-based
+    std::uint16_t height = 255;  // twips
     // First and last column holding a stored cell; -1 while none.
     std::int16_t firstColumn = -1;
     std::int16_t lastColumn = -1;
+    std::uint8_t outlineLevel = 0;  // 0-based
+    bool ownHeight = false;
+    bool ownFormat = false;
+    bool hidden = false;
 };
 
 // Row entries made on demand (row / 256, row mod 256) plus the default entry
@@ -42,13 +42,12 @@ class TXLSRowInfoList {
     std::optional<RowIndex> HighestRow() const;
 
   private:
-    struct Slot {
-        bool present = false;
-        TXLSRowInfo info;
+    struct Block {
+        std::array<std::uint64_t, 4> present{};
+        std::array<TXLSRowInfo, 256> rows;
     };
-    using Block = std::array<Slot, 256>;
 
-    TXLSRowInfo default_{255, false, kNormalStyleXf, false, false, 0, -1, -1};
+    TXLSRowInfo default_{kNormalStyleXf, 255, -1, -1, 0, false, false, false};
     std::array<std::unique_ptr<Block>, 256> blocks_;
     int count_ = 0;
     int lowest_ = -1;

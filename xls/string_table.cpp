@@ -125,10 +125,11 @@ std::int32_t TXLSStringTable::Add(std::u16string_view text) {
     ++distinct_;
     const std::int32_t number = TakeNumber();
     Entry& entry = At(number);
-    entry.text.assign(text);
+    entry.text = pool_.Store(text);
     entry.references = 1;
     entry.writtenPosition = -1;
     InsertHash(hash, number);
+    CompactPoolWhenWasteful();
     return number;
 }
 
@@ -149,9 +150,26 @@ void TXLSStringTable::Release(std::int32_t number) {
     }
     --distinct_;
     RemoveHash(Hash(entry.text), number);
-    std::u16string().swap(entry.text);
+    pool_.Forget(entry.text);
+    entry.text = {};
     entry.writtenPosition = -1;
     DropNumber(number);
+}
+
+void TXLSStringTable::CompactPoolWhenWasteful() {
+    const std::size_t wasted = pool_.WastedUnits();
+    const std::size_t live = pool_.StoredUnits() - wasted;
+    if (wasted < TXLSTextPool::kChunkUnits || wasted < live) {
+        return;
+    }
+    TXLSTextPool fresh;
+    for (std::int32_t number = 1; number <= highest_; ++number) {
+        Entry& entry = At(number);
+        if (entry.references > 0) {
+            entry.text = fresh.Store(entry.text);
+        }
+    }
+    pool_ = std::move(fresh);
 }
 
 std::u16string_view TXLSStringTable::Text(std::int32_t number) const {

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "xls/text_pool.h"
+
 namespace xls {
 
 // One link of a hash bucket chain of the string table.
@@ -18,7 +20,8 @@ struct TSTHashEntry {
 
 // The workbook's shared string table: each distinct text once, with a
 // reference count. Entries are numbered from 1 and live in blocks of 100;
-// freed numbers are reused last-freed-first.
+// freed numbers are reused last-freed-first. The texts live in a pool, so a
+// view returned by Text() stays valid until the next Add.
 class TXLSStringTable {
   public:
     static constexpr int kBlockSize = 100;
@@ -66,7 +69,7 @@ class TXLSStringTable {
 
   private:
     struct Entry {
-        std::u16string text;
+        std::u16string_view text;  // into pool_
         std::uint32_t references = 0;
         std::int32_t writtenPosition = -1;
     };
@@ -80,7 +83,9 @@ class TXLSStringTable {
     void GrowBuckets();
     std::int32_t TakeNumber();
     void DropNumber(std::int32_t number);
+    void CompactPoolWhenWasteful();
 
+    TXLSTextPool pool_;
     std::vector<std::unique_ptr<Block>> blocks_;
     std::vector<std::int32_t> freeNumbers_;
     std::int32_t highest_ = 0;

@@ -156,6 +156,13 @@ std::u16string Variant::Text() const {
     return {};
 }
 
+std::u16string_view Variant::TextView() const {
+    if (const auto* text = std::get_if<std::u16string>(&value_)) {
+        return *text;
+    }
+    return {};
+}
+
 unsigned Variant::CodePageNumber() const {
     if (const auto* text = std::get_if<CodePageText>(&value_)) {
         return text->codePage;

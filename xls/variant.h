@@ -72,6 +72,8 @@ class Variant {
     std::optional<bool> ToBoolean() const;
     // The text as UTF-16 (code-page texts decoded); empty for non-texts.
     std::u16string Text() const;
+    // A UTF-16 text without copying it; empty for every other type.
+    std::u16string_view TextView() const;
     unsigned CodePageNumber() const;
 
   private:

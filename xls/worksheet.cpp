@@ -22,7 +22,8 @@ constexpr TXLSCellArea kWholeSheet{RowIndex{0}, kLastRow, ColumnIndex{0}, kLastC
 struct TXLSStoredValue {
     CellKind kind = CellKind::Blank;
     double number = 0.0;
-    std::u16string text;
+    std::u16string_view text;  // into `decoded` or the caller's text
+    std::u16string decoded;    // a code-page text after decoding
     bool wrap = false;
     bool keep = false;  // a type the cells do not take: they stay blank
 };
@@ -35,57 +36,53 @@ bool HasLineFeed(std::u16string_view text) {
     return text.find(u'\n') != std::u16string_view::npos;
 }
 
-StoredValue TextValue(std::u16string_view text) {
-    StoredValue stored;
+void SetText(StoredValue& stored, std::u16string_view text) {
+    stored.kind = CellKind::Text;
+    stored.text = CutToCellText(text);
+    stored.wrap = HasLineFeed(stored.text);
+}
+
+// The automation rule: "=" texts stay text (no formulas); the apostrophe
+// test comes after the "=" test, so "'=A1" stores "=A1".
+void SetAutomationText(StoredValue& stored, std::u16string_view text) {
     if (text.empty()) {
-        return stored;
+        return;
     }
-    // "=" texts stay text (no formulas); the apostrophe test comes after the
-    // "=" test, so "'=A1" stores "=A1".
     if (text.front() == u'\'') {
         text.remove_prefix(1);
     }
-    stored.kind = CellKind::Text;
-    stored.text = std::u16string(CutToCellText(text));
-    stored.wrap = HasLineFeed(stored.text);
-    return stored;
+    SetText(stored, text);
 }
 
-StoredValue LiteralTextValue(std::u16string_view text) {
-    StoredValue stored;
-    if (!text.empty()) {
-        stored.kind = CellKind::Text;
-        stored.text = std::u16string(CutToCellText(text));
-        stored.wrap = HasLineFeed(stored.text);
-    }
-    return stored;
-}
-
-StoredValue StoredValueOf(const Variant& value) {
-    StoredValue stored;
+// Fills `stored` in place: its text may point into its own decoded copy.
+void DescribeValue(const Variant& value, StoredValue& stored) {
     switch (value.Type()) {
         case VariantType::Empty:
         case VariantType::Null:
-            return stored;
+            return;
         case VariantType::Date:
             stored.kind = CellKind::Date;
             stored.number = value.Number().value_or(0.0);
-            return stored;
+            return;
         case VariantType::Boolean:
             stored.kind = CellKind::Boolean;
             stored.number = value.Number().value_or(0.0);
-            return stored;
+            return;
         case VariantType::Text:
+            SetAutomationText(stored, value.TextView());
+            return;
         case VariantType::CodePage:
-            return TextValue(value.Text());
+            stored.decoded = value.Text();
+            SetAutomationText(stored, stored.decoded);
+            return;
         default:
             if (value.IsNumeric()) {
                 stored.kind = CellKind::Number;
                 stored.number = value.Number().value_or(0.0);
-                return stored;
+            } else {
+                stored.keep = true;
             }
-            stored.keep = true;
-            return stored;
+            return;
     }
 }
 
@@ -200,11 +197,17 @@ void IXLSWorksheet::Store(const TXLSCellArea& area, const TXLSStoredValue& store
 }
 
 void IXLSWorksheet::StoreValue(const TXLSCellArea& area, const Variant& value) {
-    Store(area, StoredValueOf(value));
+    StoredValue stored;
+    DescribeValue(value, stored);
+    Store(area, stored);
 }
 
 void IXLSWorksheet::StoreLiteralText(const TXLSCellArea& area, std::u16string_view text) {
-    Store(area, LiteralTextValue(text));
+    StoredValue stored;
+    if (!text.empty()) {
+        SetText(stored, text);
+    }
+    Store(area, stored);
 }
 
 void IXLSWorksheet::Merge(const TXLSCellArea& requested, bool across) {

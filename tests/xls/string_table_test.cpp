@@ -162,5 +162,30 @@ TEST(StringTable, WrittenPositionsSkipFreeSlots) {
     EXPECT_EQ(table.TotalReferences(), 5U);
 }
 
+TEST(StringTable, TextsSurviveTheRepackingOfFreedSpace) {
+    // Many texts come and go; the survivors must keep their exact texts.
+    TXLSStringTable table;
+    std::vector<std::int32_t> kept;
+    for (int round = 0; round < 40; ++round) {
+        std::vector<std::int32_t> passing;
+        for (int i = 0; i < 500; ++i) {
+            passing.push_back(table.Add(TextOf(round * 1000 + i) + std::u16string(30, u'.')));
+        }
+        kept.push_back(table.Add(TextOf(-round)));
+        for (std::int32_t number : passing) {
+            table.Release(number);
+        }
+    }
+    EXPECT_EQ(table.DistinctCount(), 40U);
+    for (int round = 0; round < 40; ++round) {
+        EXPECT_EQ(table.Text(kept[static_cast<std::size_t>(round)]), TextOf(-round));
+        EXPECT_EQ(table.Find(TextOf(-round)), kept[static_cast<std::size_t>(round)]);
+    }
+    // A text handed back from the table itself is stored safely.
+    const std::int32_t copy = table.Add(table.Text(kept[0]));
+    EXPECT_EQ(copy, kept[0]);
+    EXPECT_EQ(table.ReferenceCount(copy), 2U);
+}
+
 }  // namespace
 }  // namespace xls
