@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "app/arguments.h"
+#include "app/cli_export.h"
 #include "app/command_line.h"
 #include "app/options.h"
 #include "calc/money.h"
@@ -27,6 +28,9 @@ int main(int argc, char** argv) {
         std::cerr << platform::toUtf8(text) << '\n';
     };
     const auto system = platform::makeSystemPlatform(std::move(platformOptions));
+    if (!options.exportFile.empty())
+        return app::runExport({options.exportFile, options.nazvy}, *system,
+                              calc::decimalSeparatorFromLocale(), std::cout, std::cerr);
     return app::runCommandLine(options, *system, calc::decimalSeparatorFromLocale(), std::cout,
                                std::cerr);
 }

@@ -1,5 +1,6 @@
 #include "app/options.h"
 
+#include "app/cli_export.h"
 #include "platform/unicode.h"
 
 namespace ek::app {
@@ -40,6 +41,15 @@ Options parseOptions(const std::vector<std::u16string>& arguments) {
         } else if (const OptionValue tabulka = takeValue(arguments, i, u"--tabulka");
                    tabulka.matched) {
             options.tabulka = tabulka.value;
+        } else if (const OptionValue exportFile = takeValue(arguments, i, u"--export");
+                   exportFile.matched) {
+            options.exportFile = exportFile.value;
+        } else if (const OptionValue nazvy = takeValue(arguments, i, u"--nazvy"); nazvy.matched) {
+            const std::optional<int> mode = plantNameModeOf(nazvy.value);
+            if (!mode)
+                throw OptionError("--nazvy takes prvni, druhy or oba, not " +
+                                  platform::toUtf8(nazvy.value));
+            options.nazvy = *mode;
         } else {
             throw OptionError("unknown argument: " + platform::toUtf8(arguments[i]));
         }
@@ -49,8 +59,14 @@ Options parseOptions(const std::vector<std::u16string>& arguments) {
 
 std::string usageText() {
     return "Použití: export-kalkulace [--documents SLOŽKA] [--tabulka SOUBOR]\n"
+           "       export-kalkulace --export SOUBOR [--nazvy prvni|druhy|oba] [--documents "
+           "SLOŽKA]\n"
            "  --documents SLOŽKA  složka dokumentů místo systémové\n"
-           "  --tabulka SOUBOR    načte kalkulaci a vypíše tabulky a součty (UTF-8, TAB)\n";
+           "  --tabulka SOUBOR    načte kalkulaci a vypíše tabulky a součty (UTF-8, TAB)\n"
+           "  --export SOUBOR     načte kalkulaci a uloží ji jako sešit XLS vedle ní;\n"
+           "                      vypíše dílčí součty listů, celkovou cenu a cestu sešitu\n"
+           "  --nazvy REŽIM       jména rostlin: prvni, druhy nebo oba (výchozí oba)\n"
+           "  --help              tato nápověda\n";
 }
 
 }  // namespace ek::app

@@ -8,9 +8,11 @@
 namespace ek::app {
 
 struct Options {
-    std::u16string documents;  // --documents DIR: the documents folder to use
-    std::u16string tabulka;    // --tabulka FILE: the material list to read and print
-    bool help = false;         // --help
+    std::u16string documents;   // --documents DIR: the documents folder to use
+    std::u16string tabulka;     // --tabulka FILE: the material list to read and print
+    std::u16string exportFile;  // --export FILE: the material list to export as a workbook
+    int nazvy = 2;              // --nazvy prvni|druhy|oba: the plant-name mode (RadioGroup2)
+    bool help = false;          // --help
 };
 
 // A command line that cannot be understood; the message says why (UTF-8).
