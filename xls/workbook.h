@@ -30,6 +30,10 @@ class TXLSWorkbook {
     TXLSWorkbook& operator=(const TXLSWorkbook&) = delete;
 
     IXLSWorkSheets& Worksheets() { return worksheets_; }
+
+    // Writes the workbook as a BIFF8 file (the save of xls/save_as.h);
+    // 1 on success, a negative code otherwise.
+    int SaveAs(const std::u16string& fileName);
     const IXLSWorkSheets& Worksheets() const { return worksheets_; }
 
     std::uint16_t CodePage() const { return 1252; }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -258,6 +259,20 @@ TEST(Workbook, TwoSheetsShareStringsAndFormats) {
     EXPECT_EQ(book.StringTable().DistinctCount(), distinct);
     EXPECT_EQ(book.StringTable().ReferenceCount(book.StringTable().Find(u"Celková cena projektu")),
               2U);
+}
+
+TEST(Workbook, SaveAsWritesTheFile) {
+    const std::filesystem::path folder =
+        std::filesystem::path(EK_BINARY_DIR) / "xls_workbook_test_output";
+    std::filesystem::create_directories(folder);
+    const std::filesystem::path file = folder / "kalkulace.xls";
+    std::filesystem::remove(file);
+    TXLSWorkbook book;
+    BuildCategorySheet(book.Worksheets().Add(), 8);
+    EXPECT_EQ(book.SaveAs(file.u16string()), 1);
+    EXPECT_GT(std::filesystem::file_size(file), 512U);
+    EXPECT_EQ(book.SaveAs(u"   "), -1);
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace
