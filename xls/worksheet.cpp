@@ -297,7 +297,7 @@ void IXLSWorksheet::ClearFacingEdges(const TXLSCellArea& area) {
             return;
         }
         const XfIndex xf = TXLSXFList::CellXf(EffectiveXf(cell->Row(), cell->Column()));
-        if ((xfs.Fields(xf).usedFlags & kXfBorders) == 0) {
+        if ((xfs.UsedFlags(xf) & kXfBorders) == 0) {
             return;
         }
         ChangeCell(*this, xfs, *cell,

@@ -139,6 +139,11 @@ TXLSXFList::TXLSXFList() : TXLSKeyList(MakeXfKey(BuiltInXf(0, 0, 1, 0, 0)), kBui
     }
 }
 
+std::uint8_t TXLSXFList::UsedFlags(XfIndex xf) const {
+    return static_cast<std::uint8_t>(
+        ReadHexField(Key(xf.value), xf_key::kFlags, xf_key::kFlagsWidth));
+}
+
 const std::u16string& TXLSXFList::GroupKey(XfIndex xf, XfAttribute group) const {
     const XfIndex cell = CellXf(xf);
     const std::u16string& own = Key(cell.value);

@@ -29,6 +29,8 @@ class TXLSXFList : public TXLSKeyList {
 
     // The fields of entry `xf` exactly as keyed (no 0 -> 15 mapping).
     TXLSXFFields Fields(XfIndex xf) const { return ParseXfKey(Key(xf.value)); }
+    // The used-attribute flags of entry `xf`, read without parsing the key.
+    std::uint8_t UsedFlags(XfIndex xf) const;
     // A cell's XF as the format operations read it: 0 or less means XF 15.
     static XfIndex CellXf(XfIndex xf) { return xf.value <= 0 ? kDefaultCellXf : xf; }
     // The key whose fields of one attribute group apply to cell XF `xf`:
