@@ -1,0 +1,74 @@
+#include "app/window/grid_model.h"
+
+#include <QGuiApplication>
+#include <QPalette>
+
+#include "app/window/texts.h"
+
+namespace ek::app {
+
+namespace {
+
+constexpr int kHeaderRow = 0;
+constexpr int kRowNumberColumn = 0;
+
+}  // namespace
+
+GridModel::GridModel(const calc::TextGrid& grid, int columns, QObject* parent)
+    : QAbstractTableModel(parent), grid_(grid), columns_(columns) {}
+
+int GridModel::rowCount(const QModelIndex& parent) const {
+    if (parent.isValid())
+        return 0;
+    return grid_.rowCount() > 0 ? grid_.rowCount() - 1 : 0;
+}
+
+int GridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : columns_;
+}
+
+QVariant GridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid())
+        return {};
+    switch (role) {
+        case Qt::DisplayRole:
+            return qtText(grid_.cell(index.column(), index.row() + 1));
+        case Qt::TextAlignmentRole:
+            return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+        case Qt::BackgroundRole:
+            if (index.column() == kRowNumberColumn)
+                return QGuiApplication::palette().button();
+            return {};
+        default:
+            return {};
+    }
+}
+
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    switch (role) {
+        case Qt::DisplayRole:
+            return qtText(grid_.cell(section, kHeaderRow));
+        case Qt::TextAlignmentRole:
+            return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+        default:
+            return {};
+    }
+}
+
+Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    // Never editable: the tables show the reading, the user does not type in them.
+    if (index.column() == kRowNumberColumn)
+        return Qt::ItemIsEnabled;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}
+
+void GridModel::refresh() {
+    beginResetModel();
+    endResetModel();
+}
+
+}  // namespace ek::app

@@ -1,0 +1,34 @@
+#include "app/window/run_window.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include "app/window/message_box_platform.h"
+#include "app/window/texts.h"
+#include "app/window/tform1.h"
+#include "calc/money.h"
+#include "platform/platform.h"
+
+namespace ek::app {
+
+int runWindow(int argc, char** argv, const WindowOptions& options) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationDisplayName(kApplicationTitle.toString());
+    QApplication::setDesktopFileName(QStringLiteral("export-kalkulace"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("export-kalkulace")));
+
+    platform::SystemPlatformOptions platformOptions;
+    platformOptions.documentsFolder = options.documentsFolder;
+    platformOptions.messageTitle = stateText(kApplicationTitle.toString());
+    const std::unique_ptr<platform::Platform> system =
+        platform::makeSystemPlatform(std::move(platformOptions));
+    MessageBoxPlatform platform(*system, kApplicationTitle.toString());
+
+    TForm1 form(platform, calc::decimalSeparatorFromLocale());
+    form.show();
+    if (options.developer)
+        form.openDeveloperPanel();
+    return application.exec();
+}
+
+}  // namespace ek::app

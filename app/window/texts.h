@@ -1,0 +1,23 @@
+#pragma once
+// Texts of the window that are not part of the working state, and the
+// conversion between Qt's text and the working state's.
+
+#include <string>
+
+#include <QString>
+#include <QStringView>
+
+namespace ek::app {
+
+inline constexpr QStringView kApplicationTitle = u"Export kalkulace pro VDG2016";
+inline constexpr QStringView kDeveloperPanelTitle = u"Vývojářské funkce";
+
+// Both are UTF-16: code unit for code unit, nothing is lost either way.
+inline QString qtText(const std::u16string& text) {
+    return QString::fromStdU16String(text);
+}
+inline std::u16string stateText(const QString& text) {
+    return text.toStdU16String();
+}
+
+}  // namespace ek::app

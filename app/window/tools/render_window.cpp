@@ -1,0 +1,69 @@
+// Renders the main window, with one material list read, into a PNG image:
+//   render-window --documents DIR --file NAME --output FILE.png
+// Meant for the offscreen platform (QT_QPA_PLATFORM=offscreen).
+
+#include <cstdio>
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QImage>
+#include <QListWidget>
+#include <QPixmap>
+
+#include "app/window/message_box_platform.h"
+#include "app/window/texts.h"
+#include "app/window/tform1.h"
+#include "calc/money.h"
+
+namespace {
+
+int fail(const QString& text) {
+    std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+    return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationDisplayName(ek::app::kApplicationTitle.toString());
+
+    QCommandLineParser parser;
+    parser.addOption(
+        {QStringLiteral("documents"), QStringLiteral("Složka dokumentů."), QStringLiteral("DIR")});
+    parser.addOption(
+        {QStringLiteral("file"), QStringLiteral("Kalkulace k načtení."), QStringLiteral("NAME")});
+    parser.addOption({QStringLiteral("output"), QStringLiteral("Výsledný obrázek PNG."),
+                      QStringLiteral("FILE")});
+    parser.process(application);
+    if (!parser.isSet(QStringLiteral("output")))
+        return fail(QStringLiteral("Chybí --output FILE."));
+
+    ek::platform::SystemPlatformOptions options;
+    options.documentsFolder = ek::app::stateText(parser.value(QStringLiteral("documents")));
+    options.messageTitle = ek::app::stateText(ek::app::kApplicationTitle.toString());
+    // A message box would wait for a click nobody gives: messages go to stderr.
+    options.messageSink = [](const std::u16string& text) {
+        std::fprintf(stderr, "%s\n", ek::app::qtText(text).toUtf8().constData());
+    };
+    const auto platform = ek::platform::makeSystemPlatform(std::move(options));
+
+    ek::app::TForm1 form(*platform, ek::calc::decimalSeparatorFromLocale());
+    form.show();
+    QApplication::processEvents();
+
+    if (parser.isSet(QStringLiteral("file"))) {
+        const QString name = parser.value(QStringLiteral("file"));
+        auto* list = form.findChild<QListWidget*>(QStringLiteral("FileListBox1"));
+        const QList<QListWidgetItem*> found = list->findItems(name, Qt::MatchExactly);
+        if (found.isEmpty())
+            return fail(QStringLiteral("Kalkulace \"%1\" není v seznamu.").arg(name));
+        form.FileListBox1Click(list->row(found.first()));
+        QApplication::processEvents();
+    }
+
+    const QString output = parser.value(QStringLiteral("output"));
+    if (!form.grab().save(output, "PNG"))
+        return fail(QStringLiteral("Obrázek \"%1\" se nepodařilo uložit.").arg(output));
+    return 0;
+}
