@@ -192,13 +192,16 @@ class PosixPlatform final : public Platform {
     }
 
     Bytes readFile(const Path& path) override {
-        FileDescriptor fd(::open(toUtf8(path).c_str(), O_RDONLY | O_CLOEXEC));
+        // Not blocking: opening a named pipe would otherwise wait for a writer.
+        FileDescriptor fd(::open(toUtf8(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
         if (fd.get() < 0)
             throw IoError(ioMessage(errno));
         struct stat info {};
         if (::fstat(fd.get(), &info) != 0)
             throw IoError(ioMessage(errno));
-        if (S_ISDIR(info.st_mode))
+        // Only a regular file has an end: a pipe or a device such as /dev/zero
+        // (even behind a link named like a material list) is not read.
+        if (!S_ISREG(info.st_mode))
             throw IoError(ioMessage(EACCES));
         Bytes content;
         content.reserve(static_cast<std::size_t>(info.st_size));
