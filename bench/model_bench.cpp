@@ -1,0 +1,54 @@
+// The workbook model alone: one worksheet of 65 536 rows by five columns of
+// texts (half of them distinct) with the export's column formats, its time
+// and the heap it holds per stored cell, string table included.
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "bench/category_table.h"
+#include "bench/heap_in_use.h"
+#include "export/category_sheet_layout.h"
+#include "export/category_sheets.h"
+#include "xls/workbook.h"
+
+namespace ek::bench {
+namespace {
+
+constexpr int kRowsBesideItems = 4;  // title, header, subtotal, project total
+
+void BM_FillSheet(benchmark::State& state) {
+    const int rows = static_cast<int>(state.range(0));
+    const calc::TextGrid table = categoryTable(rows - kRowsBesideItems);
+    const exporter::CategorySheet& sheet = exporter::kCategorySheets[0];
+    double bytesPerCell = 0;
+    std::size_t cells = 0;
+    for (auto _ : state) {
+        const std::size_t before = heapBytesInUse();
+        auto workbook = std::make_unique<xls::TXLSWorkbook>();
+        xls::IXLSWorksheet& worksheet = workbook->Worksheets().Add();
+        worksheet.SetName(sheet.sheetName);
+        exporter::layOutCategorySheet(worksheet, sheet, table, u" 1 234 567,89");
+        state.PauseTiming();
+        cells = worksheet.CellHeap().Count();
+        bytesPerCell = static_cast<double>(heapBytesInUse() - before) / static_cast<double>(cells);
+        workbook.reset();
+        state.ResumeTiming();
+    }
+    state.counters["cells"] = static_cast<double>(cells);
+    state.counters["bytes_per_cell"] = bytesPerCell;
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(cells));
+}
+
+BENCHMARK(BM_FillSheet)
+    ->ArgName("rows")
+    ->Arg(8192)
+    ->Arg(16384)
+    ->Arg(32768)
+    ->Arg(65536)
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace ek::bench
+
+BENCHMARK_MAIN();

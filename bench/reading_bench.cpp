@@ -1,0 +1,50 @@
+// The reading of a material list through Prevod: line reader, splitting,
+// category index, the eight category builders and the plant sorting, in
+// each plant-name mode, for growing numbers of plants.
+
+#include <benchmark/benchmark.h>
+
+#include <optional>
+
+#include "bench/material_list.h"
+#include "bench/one_file_platform.h"
+#include "bench/reading.h"
+#include "calc/kalkulace.h"
+
+namespace ek::bench {
+namespace {
+
+constexpr char16_t kFolder[] = u"/Material Lists/";
+
+// One fresh working state per reading, as the command line has; making it
+// and freeing it are not timed.
+void BM_Prevod(benchmark::State& state) {
+    const int plants = static_cast<int>(state.range(0));
+    const int mode = static_cast<int>(state.range(1));
+    const platform::Bytes list = materialList(shapeWithPlants(plants));
+    OneFilePlatform platform(u"Projekt.txt", list);
+    std::optional<calc::Kalkulace> working;
+    for (auto _ : state) {
+        state.PauseTiming();
+        working.reset();
+        working.emplace(platform, u',');
+        state.ResumeTiming();
+        readThroughPrevod(*working, kFolder, mode);
+    }
+    state.PauseTiming();
+    working.reset();
+    state.ResumeTiming();
+    state.SetItemsProcessed(state.iterations() * plants);
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(list.size()));
+    state.counters["plants"] = plants;
+}
+
+BENCHMARK(BM_Prevod)
+    ->ArgNames({"plants", "mode"})
+    ->ArgsProduct({{8192, 16384, 32768, 65530}, {0, 1, 2}})
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace ek::bench
+
+BENCHMARK_MAIN();

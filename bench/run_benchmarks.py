@@ -1,0 +1,235 @@
+#!/usr/bin/python3
+"""Runs the benchmark programs and the command-line export as a process,
+then prints one table: medians with min-max, the targets and whether each is
+met, and the growth of the time when the items double. Called by
+scripts/bench after the release build:
+
+    bench/run_benchmarks.py BIN_DIR OUT_DIR [REPETITIONS]
+"""
+
+import json
+import os
+import re
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+from pathlib import Path
+
+SIZES = [8192, 16384, 32768, 65530]
+PROGRAMS = ["reading", "model", "export", "save"]
+MIB = 1024 * 1024
+
+
+def run_program(bin_dir, out_dir, program, repetitions):
+    """Every repetition of every benchmark of one program: name -> [runs]."""
+    out = out_dir / f"{program}.json"
+    subprocess.run(
+        [str(bin_dir / f"bench_{program}"),
+         f"--benchmark_repetitions={repetitions}",
+         "--benchmark_out_format=json", f"--benchmark_out={out}",
+         "--benchmark_format=console"],
+        check=True, stdout=subprocess.DEVNULL)
+    runs = {}
+    for entry in json.loads(out.read_text())["benchmarks"]:
+        if entry.get("run_type") != "iteration":
+            continue
+        runs.setdefault(entry["run_name"], []).append(entry)
+    return runs
+
+
+def seconds(entry):
+    scale = {"ns": 1e-9, "us": 1e-6, "ms": 1e-3, "s": 1.0}[entry["time_unit"]]
+    return entry["real_time"] * scale
+
+
+class Figure:
+    """Median and range of repeated measurements."""
+
+    def __init__(self, values):
+        self.values = sorted(values)
+        self.median = statistics.median(self.values)
+        self.low = self.values[0]
+        self.high = self.values[-1]
+
+
+def time_of(runs, name):
+    return Figure([seconds(entry) for entry in runs[name]])
+
+
+def counter_of(runs, name, counter):
+    return Figure([entry[counter] for entry in runs[name]])
+
+
+def material_list(bin_dir, documents, plants):
+    folder = documents / "Verdigo 2016" / "Material Lists"
+    folder.mkdir(parents=True, exist_ok=True)
+    path = folder / f"Projekt {plants}.txt"
+    subprocess.run([str(bin_dir / "write-material-list"), str(plants), str(path)], check=True)
+    return path
+
+
+def run_export_process(bin_dir, documents, path):
+    """Wall seconds and peak resident kilobytes of one command-line export,
+    both from /usr/bin/time -v; the wall time is also taken around it, at a
+    finer resolution than time's hundredths."""
+    command = ["/usr/bin/time", "-v", str(bin_dir / "export-kalkulace"),
+               "--documents", str(documents), "--export", str(path)]
+    start = time.perf_counter()
+    done = subprocess.run(command, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True,
+                          env=dict(os.environ, LC_ALL="C.UTF-8"))
+    wall = time.perf_counter() - start
+    if done.returncode != 0:
+        raise SystemExit(f"export-kalkulace failed on {path}:\n{done.stderr}")
+    elapsed = re.search(r"Elapsed \(wall clock\) time.*: (?:(\d+):)?(\d+):([\d.]+)", done.stderr)
+    hours = int(elapsed.group(1) or 0)
+    time_wall = hours * 3600 + int(elapsed.group(2)) * 60 + float(elapsed.group(3))
+    peak_kib = int(re.search(r"Maximum resident set size \(kbytes\): (\d+)", done.stderr).group(1))
+    return wall, time_wall, peak_kib
+
+
+def measure_processes(bin_dir, repetitions):
+    results = {}
+    with tempfile.TemporaryDirectory(prefix="ek-bench-cli-") as scratch:
+        documents = Path(scratch) / "Documents"
+        for plants in SIZES:
+            path = material_list(bin_dir, documents, plants)
+            run_export_process(bin_dir, documents, path)  # warms the page cache
+            samples = [run_export_process(bin_dir, documents, path) for _ in range(repetitions)]
+            results[plants] = {
+                "wall": Figure([s[0] for s in samples]),
+                "time_wall": Figure([s[1] for s in samples]),
+                "peak": Figure([s[2] * 1024 for s in samples]),
+                "input": path.stat().st_size,
+                "output": path.with_suffix(".xls").stat().st_size,
+            }
+    return results
+
+
+def ms(value):
+    return f"{value * 1e3:.2f}"
+
+
+def row(label, figure, unit_format=ms, target="", met=None):
+    verdict = "" if met is None else ("yes" if met else "NO")
+    return (label, unit_format(figure.median),
+            f"{unit_format(figure.low)}-{unit_format(figure.high)}", target, verdict)
+
+
+def print_table(title, header, rows):
+    widths = [max(len(str(cell)) for cell in column) for column in zip(header, *rows)]
+    print(f"\n{title}")
+    line = "  ".join(f"{{:<{w}}}" for w in widths)
+    print(line.format(*header))
+    print(line.format(*["-" * w for w in widths]))
+    for cells in rows:
+        print(line.format(*cells))
+
+
+def main():
+    bin_dir = Path(sys.argv[1])
+    out_dir = Path(sys.argv[2])
+    repetitions = int(sys.argv[3]) if len(sys.argv) > 3 else 7
+    out_dir.mkdir(parents=True, exist_ok=True)
+
+    runs = {}
+    for program in PROGRAMS:
+        print(f"running bench_{program} ({repetitions} repetitions) ...", flush=True)
+        runs.update(run_program(bin_dir, out_dir, program, repetitions))
+    print("running export-kalkulace --export as a process ...", flush=True)
+    processes = measure_processes(bin_dir, repetitions)
+
+    header = ("measurement", "median", "min-max", "target", "met")
+    rows = []
+    targets_met = []
+
+    def checked(label, figure, unit_format, target, met):
+        targets_met.append(met)
+        rows.append(row(label, figure, unit_format, target, met))
+
+    largest = processes[SIZES[-1]]
+    checked("CLI export 65 530 plants: wall [ms]", largest["wall"], ms, "<= 150",
+            largest["wall"].median <= 0.150)
+    rows.append(row("  same, /usr/bin/time's wall [ms]", largest["time_wall"], ms))
+    checked("CLI export 65 530 plants: peak RSS [MiB]", largest["peak"],
+            lambda v: f"{v / MIB:.1f}", "<= 64", largest["peak"].median <= 64 * MIB)
+    for mode, name in enumerate(["první", "druhý", "oba"]):
+        figure = time_of(runs, f"BM_Prevod/plants:65530/mode:{mode}")
+        checked(f"Prevod 65 530 plants, mode {name} [ms]", figure, ms, "< 50", figure.median < 0.050)
+    fill = time_of(runs, "BM_FillSheet/rows:65536")
+    checked("model: 65 536 x 5 texts, column formats [ms]", fill, ms, "< 300", fill.median < 0.300)
+    per_cell = counter_of(runs, "BM_FillSheet/rows:65536", "bytes_per_cell")
+    checked("model: heap per stored cell [bytes]", per_cell, lambda v: f"{v:.1f}", "< 120",
+            per_cell.median < 120)
+    rows.append(row("export layout 65 530 plants: model [ms]",
+                    time_of(runs, "BM_BuildWorkbook/plants:65530"), ms))
+    rows.append(row("export layout 65 530 plants: save [ms]",
+                    time_of(runs, "BM_SaveWorkbook/plants:65530"), ms))
+    rows.append(row("  same save into memory [ms]",
+                    time_of(runs, "BM_SaveWorkbookToMemory/plants:65530"), ms))
+    rows.append(row("  fwrite of the same bytes [ms]",
+                    time_of(runs, "BM_FwriteSameBytes/plants:65530"), ms))
+    rows.append(row("GenerovatTabulku 65 530 plants [ms]",
+                    time_of(runs, "BM_GenerovatTabulku/plants:65530"), ms))
+
+    ratio_pairs = [
+        ("save / fwrite, 8 x 8 192 rows", "BM_SaveAs/sheets:8/rows:8192", "BM_Fwrite/sheets:8/rows:8192"),
+        ("save / fwrite, 1 x 65 536 rows", "BM_SaveAs/sheets:1/rows:65536", "BM_Fwrite/sheets:1/rows:65536"),
+        ("save / fwrite, export of 65 530 plants", "BM_SaveWorkbook/plants:65530",
+         "BM_FwriteSameBytes/plants:65530"),
+    ]
+    for label, save, plain in ratio_pairs:
+        save_time, plain_time = time_of(runs, save), time_of(runs, plain)
+        rows.append(row(f"  save {save.split('/', 1)[1]} [ms]", save_time, ms))
+        rows.append(row(f"  fwrite {plain.split('/', 1)[1]} [ms]", plain_time, ms))
+        ratio = save_time.median / plain_time.median
+        targets_met.append(ratio <= 3)
+        rows.append((label + " (ratio of medians)", f"{ratio:.2f}", "", "<= 3", "yes" if ratio <= 3 else "NO"))
+    for name in ["BM_SaveAs/sheets:8/rows:8192", "BM_SaveAs/sheets:1/rows:65536"]:
+        rows.append(row(f"  {name}: written [MiB]", counter_of(runs, name, "bytes"),
+                        lambda v: f"{v / MIB:.2f}"))
+        rows.append(row(f"  {name}: peak heap during the save [MiB]",
+                        counter_of(runs, name, "peak_save_MiB"), lambda v: f"{v:.1f}"))
+    print_table("Benchmarks (median of the repetitions, min-max)", header, rows)
+
+    growth_rows = []
+    series = [(f"Prevod mode {m}", [f"BM_Prevod/plants:{n}/mode:{m}" for n in SIZES]) for m in range(3)]
+    series += [
+        ("model fill (rows 8 192 .. 65 536)", [f"BM_FillSheet/rows:{n}" for n in [8192, 16384, 32768, 65536]]),
+        ("export model", [f"BM_BuildWorkbook/plants:{n}" for n in SIZES]),
+        ("export save", [f"BM_SaveWorkbook/plants:{n}" for n in SIZES]),
+        ("GenerovatTabulku", [f"BM_GenerovatTabulku/plants:{n}" for n in SIZES]),
+    ]
+    for label, names in series:
+        medians = [time_of(runs, name).median for name in names]
+        ratios = [b / a for a, b in zip(medians, medians[1:])]
+        growth_rows.append((label, *[ms(m) for m in medians], *[f"{r:.2f}" for r in ratios],
+                            "yes" if all(r <= 2.0 for r in ratios) else "NO"))
+        targets_met.append(all(r <= 2.0 for r in ratios))
+    walls = [processes[n]["wall"].median for n in SIZES]
+    ratios = [b / a for a, b in zip(walls, walls[1:])]
+    growth_rows.append(("CLI export process", *[ms(w) for w in walls], *[f"{r:.2f}" for r in ratios],
+                        "yes" if all(r <= 2.0 for r in ratios) else "NO"))
+    targets_met.append(all(r <= 2.0 for r in ratios))
+    print_table("Growth when the items double (medians in ms; ratios <= 2 wanted)",
+                ("series", "8 192", "16 384", "32 768", "65 530", "x2", "x4/x2", "x8/x4", "met"),
+                growth_rows)
+
+    process_rows = []
+    for plants in SIZES:
+        result = processes[plants]
+        process_rows.append((f"{plants}", ms(result["wall"].median),
+                             f"{ms(result['wall'].low)}-{ms(result['wall'].high)}",
+                             f"{result['peak'].median / MIB:.1f}",
+                             f"{result['input'] / MIB:.2f}", f"{result['output'] / MIB:.2f}"))
+    print_table("export-kalkulace --export as a process",
+                ("plants", "wall median [ms]", "min-max", "peak RSS [MiB]", "list [MiB]", "xls [MiB]"),
+                process_rows)
+
+    print(f"\nTargets met: {sum(targets_met)} of {len(targets_met)}")
+    return 0 if all(targets_met) else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
