@@ -64,7 +64,11 @@ void Kalkulace::SeznamDoTabulky() {
 }
 
 void Kalkulace::showTotals() {
-    INF_celkova_cena = u" " + formatMoney(parseWholeNumber(INF_celkem), decimalSeparator_);
+    // Appended rather than prefixed: GCC 12 at -O3 warns of a false overlap
+    // in u" " + Text&& (-Wrestrict), which stops the release build.
+    Text shown = u" ";
+    shown += formatMoney(parseWholeNumber(INF_celkem), decimalSeparator_);
+    INF_celkova_cena = std::move(shown);
     INF_cena_kategorie = subtotalOfTab(shownTab);
 }
 
