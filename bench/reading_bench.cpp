@@ -31,9 +31,6 @@ void BM_Prevod(benchmark::State& state) {
         state.ResumeTiming();
         readThroughPrevod(*working, kFolder, mode);
     }
-    state.PauseTiming();
-    working.reset();
-    state.ResumeTiming();
     state.SetItemsProcessed(state.iterations() * plants);
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(list.size()));
     state.counters["plants"] = plants;
