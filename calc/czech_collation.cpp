@@ -40,8 +40,12 @@ const wchar_t* wide(std::u16string_view text) {
 }  // namespace
 
 int CzechCollation::compare(std::u16string_view a, std::u16string_view b) const {
-    const int result = CompareStringEx(L"cs-CZ", LINGUISTIC_IGNORECASE, wide(a), checkedLength(a),
-                                       wide(b), checkedLength(b), nullptr, nullptr, 0);
+    // SORT_STRINGSORT: blanks, apostrophes and hyphens count, before digits and
+    // letters, as in ICU's order; the default word sort would skip apostrophes
+    // and hyphens and put "Rosa 'Gloria Dei'" after "Rosa canina".
+    const int result =
+        CompareStringEx(L"cs-CZ", LINGUISTIC_IGNORECASE | SORT_STRINGSORT, wide(a),
+                        checkedLength(a), wide(b), checkedLength(b), nullptr, nullptr, 0);
     if (result == 0) {
         throw std::runtime_error("CompareStringEx failed for cs-CZ");
     }
