@@ -1,0 +1,34 @@
+# Included right after the root project() call by cmake/toolchain-mingw64.cmake.
+# Adds what the Windows cross build needs before the rest of the project is
+# configured: GoogleTest built from Debian's sources, and (once the libraries
+# exist) the Windows-only tests of this folder.
+
+set(EK_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources for the cross build")
+if(NOT EXISTS ${EK_GOOGLETEST_SOURCE}/CMakeLists.txt)
+  message(FATAL_ERROR "GoogleTest sources not found in ${EK_GOOGLETEST_SOURCE} (Debian package googletest)")
+endif()
+
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+add_subdirectory(${EK_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+
+# The names an installed GoogleTest gives its targets.
+foreach(library gtest gtest_main gmock gmock_main)
+  if(NOT TARGET GTest::${library})
+    add_library(GTest::${library} ALIAS ${library})
+  endif()
+endforeach()
+
+# find_package(GTest) of tests/CMakeLists.txt then finds the targets above.
+set(GTest_DIR ${CMAKE_CURRENT_LIST_DIR}/googletest CACHE PATH "" FORCE)
+
+# The Windows-only tests need every library of the project, so they are
+# added when the root CMakeLists.txt is done and its options are known. (A
+# deferred call may not add a subdirectory, hence include().)
+function(ek_add_windows_tests)
+  if(EXPORT_KALKULACE_TESTS)
+    include(${EK_WINDOWS_TESTS_DIR}/windows_tests.cmake)
+  endif()
+endfunction()
+set(EK_WINDOWS_TESTS_DIR ${CMAKE_CURRENT_LIST_DIR})
+cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL ek_add_windows_tests)

@@ -1,0 +1,50 @@
+# Windows-only tests; included at the end of the root CMakeLists.txt by
+# cross_build.cmake. Each *_test.cpp here is its own GoogleTest program
+# windows_<stem>, linked with every library of the project and the helpers
+# in support/.
+
+include(GoogleTest)
+
+set(ek_windows_dir ${EK_WINDOWS_TESTS_DIR})
+
+# The program the process-start tests start: it writes down its arguments.
+add_executable(ek_print_arguments ${ek_windows_dir}/print_arguments.cpp)
+target_compile_options(ek_print_arguments PRIVATE -municode)
+target_link_options(ek_print_arguments PRIVATE -municode)
+
+file(GLOB ek_windows_support CONFIGURE_DEPENDS ${ek_windows_dir}/support/*.cpp)
+add_library(windows_test_support STATIC ${ek_windows_support})
+target_include_directories(windows_test_support PUBLIC ${ek_windows_dir} ${PROJECT_SOURCE_DIR})
+target_link_libraries(windows_test_support PUBLIC platform)
+
+set(ek_windows_libraries platform calc)
+foreach(library xls export app)
+  if(TARGET ${library})
+    list(APPEND ek_windows_libraries ${library})
+  endif()
+endforeach()
+
+file(GLOB ek_windows_tests CONFIGURE_DEPENDS ${ek_windows_dir}/*_test.cpp)
+foreach(source ${ek_windows_tests})
+  get_filename_component(stem ${source} NAME_WE)
+  set(target windows_${stem})
+  add_executable(${target} ${source})
+  target_link_libraries(${target} PRIVATE windows_test_support ${ek_windows_libraries}
+                        GTest::gtest_main GTest::gmock ole32 uuid shell32)
+  target_compile_definitions(${target} PRIVATE
+    EK_SOURCE_DIR="${PROJECT_SOURCE_DIR}" EK_BINARY_DIR="${PROJECT_BINARY_DIR}"
+    EK_PRINT_ARGUMENTS="$<TARGET_FILE:ek_print_arguments>")
+  add_dependencies(${target} ek_print_arguments)
+  gtest_discover_tests(${target} DISCOVERY_TIMEOUT 120 PROPERTIES LABELS windows)
+endforeach()
+
+# The same workbook from both builds, for every bundled sample: needs the
+# Linux build's program (EK_LINUX_EXPORT_TOOL, set by scripts/windows-test).
+set(EK_LINUX_EXPORT_TOOL "" CACHE FILEPATH "export-kalkulace of the Linux build, for the comparison")
+if(TARGET export-kalkulace AND EK_LINUX_EXPORT_TOOL)
+  add_test(NAME windows_export_matches_linux
+    COMMAND ${ek_windows_dir}/compare-exports ${EK_LINUX_EXPORT_TOOL}
+      $<TARGET_FILE:export-kalkulace> ${ek_windows_dir}/run-under-wine ${EK_WINEPREFIX}
+      ${PROJECT_SOURCE_DIR}/samples/Documents ${PROJECT_BINARY_DIR}/locale)
+  set_tests_properties(windows_export_matches_linux PROPERTIES LABELS windows TIMEOUT 600)
+endif()
