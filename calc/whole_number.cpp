@@ -49,7 +49,22 @@ std::int64_t parseWholeNumber(std::u16string_view text) {
 }
 
 Text decimalText(std::int64_t value) {
-    return fromUtf8(std::to_string(value));
+    // Straight into UTF-16: every row number and sum passes here.
+    char16_t digits[20];
+    std::size_t first = sizeof digits / sizeof digits[0];
+    // Unsigned negation keeps INT64_MIN exact.
+    std::uint64_t magnitude = value < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(value)
+                                        : static_cast<std::uint64_t>(value);
+    do {
+        digits[--first] = static_cast<char16_t>(u'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    Text text;
+    text.reserve(sizeof digits / sizeof digits[0] - first + 1);
+    if (value < 0)
+        text += u'-';
+    text.append(digits + first, digits + sizeof digits / sizeof digits[0]);
+    return text;
 }
 
 Text zeroPadded(std::int64_t value, std::size_t width) {
@@ -60,7 +75,10 @@ Text zeroPadded(std::int64_t value, std::size_t width) {
 }
 
 std::size_t digitCount(std::int64_t value) {
-    return decimalText(value).size();
+    std::size_t count = 1;
+    for (; value >= 10; value /= 10)
+        ++count;
+    return count;
 }
 
 }  // namespace ek::calc
