@@ -19,15 +19,20 @@ bool isLowSurrogate(char16_t unit) {
     return unit >= 0xDC00 && unit <= 0xDFFF;
 }
 
+// NUL and CR are dropped, LF cuts the items.
+bool isDroppedOrCut(char16_t unit) {
+    return unit == u'\r' || unit == u'\n' || unit == u'\0';
+}
+
+char16_t unitAt(const platform::Bytes& bytes, std::size_t pos) {
+    return static_cast<char16_t>(bytes[pos] | (bytes[pos + 1] << 8));
+}
+
 Text decodeUtf16LittleEndian(const platform::Bytes& bytes, std::size_t start) {
-    Text units;
-    units.reserve((bytes.size() - start) / 2 + 1);
-    std::size_t pos = start;
-    for (; pos + 1 < bytes.size(); pos += 2) {
-        units += static_cast<char16_t>(bytes[pos] | (bytes[pos + 1] << 8));
-    }
-    if (pos < bytes.size())
-        units += kReplacement;  // a lone trailing byte
+    const std::size_t pairs = (bytes.size() - start) / 2;
+    Text units(pairs + (bytes.size() - start) % 2, kReplacement);  // a lone trailing byte stays
+    for (std::size_t i = 0; i < pairs; ++i)
+        units[i] = unitAt(bytes, start + 2 * i);
 
     // Pairs stay; a surrogate without its partner is replaced.
     for (std::size_t i = 0; i < units.size(); ++i) {
@@ -52,15 +57,23 @@ Text decodeListFile(const platform::Bytes& bytes) {
 TextList itemsOfText(std::u16string_view text) {
     TextList items(1);
     bool lastKeptWasLineFeed = false;
-    for (const char16_t c : text) {
-        if (c == u'\r' || c == u'\0')
-            continue;
-        lastKeptWasLineFeed = c == u'\n';
-        if (lastKeptWasLineFeed) {
-            items.emplace_back();
-        } else {
-            items.back() += c;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        // The run up to the next dropped or cutting unit goes in at once.
+        std::size_t stop = pos;
+        while (stop < text.size() && !isDroppedOrCut(text[stop]))
+            ++stop;
+        if (stop > pos) {
+            items.back().append(text.substr(pos, stop - pos));
+            lastKeptWasLineFeed = false;
         }
+        if (stop == text.size())
+            break;
+        if (text[stop] == u'\n') {
+            items.emplace_back();
+            lastKeptWasLineFeed = true;
+        }
+        pos = stop + 1;
     }
     if (lastKeptWasLineFeed)
         items.pop_back();
