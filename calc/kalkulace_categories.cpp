@@ -1,6 +1,7 @@
 // The category index, the eight category builders and the plant sorting.
 
 #include <algorithm>
+#include <limits>
 
 #include "calc/categories.h"
 #include "calc/category_index.h"
@@ -39,6 +40,11 @@ Text lineValueText(const Text& field) {
     std::erase(text, u'\u00A0');
     std::erase(text, u',');
     return text;
+}
+
+bool sumStaysInRange(std::int64_t sum, std::int64_t value) {
+    return value >= 0 ? sum <= std::numeric_limits<std::int64_t>::max() - value
+                      : sum >= std::numeric_limits<std::int64_t>::min() - value;
 }
 
 [[noreturn]] void throwIndexOutOfBounds(std::int64_t index) {
@@ -139,7 +145,10 @@ void Kalkulace::buildCategory(std::size_t index) {
             table.setCell(kUnitPriceColumn, row,
                           cleanedPriceText(StringGrid1.cell(kUnitPriceColumn, source)));
             table.setCell(kLineTotalColumn, row, cleanedPriceText(lineTotal));
-            sum = addMoney(sum, lineValue(lineTotal), lineValueText(lineTotal));
+            const std::int64_t value = lineValue(lineTotal);
+            // The error's text is made only for the sum that leaves the range.
+            sum = sumStaysInRange(sum, value) ? sum + value
+                                              : addMoney(sum, value, lineValueText(lineTotal));
         }
         INF_celkem = decimalText(addMoney(parseWholeNumber(INF_celkem), sum, decimalText(sum)));
     } catch (const CalcError&) {
