@@ -129,6 +129,14 @@ XfIndex IXLSWorksheet::EffectiveXf(RowIndex row, ColumnIndex column) const {
     if (const TXLSCellRef* cell = cells_.Find(row, column); cell != nullptr && cell->OwnsXf()) {
         return cell->Xf();
     }
+    return InheritedXf(row, column);
+}
+
+XfIndex IXLSWorksheet::EffectiveXf(const TXLSCellRef& cell) const {
+    return cell.OwnsXf() ? cell.Xf() : InheritedXf(cell.Row(), cell.Column());
+}
+
+XfIndex IXLSWorksheet::InheritedXf(RowIndex row, ColumnIndex column) const {
     const TXLSColumnInfo* columnInfo = columns_.Find(column);
     const XfIndex columnXf = columnInfo != nullptr ? columnInfo->xf : columns_.Default().xf;
     if (columnXf.value != 0) {
@@ -147,7 +155,8 @@ TXLSCellRef& IXLSWorksheet::CellForWriting(RowIndex row, ColumnIndex column) {
     if (TXLSCellRef* cell = cells_.Find(row, column)) {
         return *cell;
     }
-    const XfIndex xf = EffectiveXf(row, column);
+    // A new cell takes its column's or row's format.
+    const XfIndex xf = InheritedXf(row, column);
     if (xf.value > 0) {
         workbook_->MutableXFList().AddCellReference(xf);
     }
@@ -248,7 +257,7 @@ namespace {
 // reuse of the previous cell's result when the old XF is the same.
 void ChangeCell(IXLSWorksheet& sheet, TXLSXFList& xfs, TXLSCellRef& cell,
                 const TXLSXfChange& change, RunCache& run) {
-    const XfIndex from = sheet.EffectiveXf(cell.Row(), cell.Column());
+    const XfIndex from = sheet.EffectiveXf(cell);
     const bool owned = cell.OwnsXf();
     XfIndex to;
     if (run.valid && run.from == from) {
@@ -296,7 +305,7 @@ void IXLSWorksheet::ClearFacingEdges(const TXLSCellArea& area) {
         if (cell == nullptr) {
             return;
         }
-        const XfIndex xf = TXLSXFList::CellXf(EffectiveXf(cell->Row(), cell->Column()));
+        const XfIndex xf = TXLSXFList::CellXf(EffectiveXf(*cell));
         if ((xfs.UsedFlags(xf) & kXfBorders) == 0) {
             return;
         }

@@ -62,6 +62,8 @@ class IXLSWorksheet {
     // The format that applies at a position: the cell's own XF when it has
     // one, else the column's, else the row's (or the default entries').
     XfIndex EffectiveXf(RowIndex row, ColumnIndex column) const;
+    // The same for a cell already at hand, without looking it up again.
+    XfIndex EffectiveXf(const TXLSCellRef& cell) const;
     bool OwnsXf(RowIndex row, ColumnIndex column) const;
 
     // Where the sheet's substream began in the last save (set by the writer).
@@ -75,6 +77,8 @@ class IXLSWorksheet {
     friend class IXLSBorders;
     friend class IXLSWorkSheets;
 
+    // The column's format, else the row's (or the default entries').
+    XfIndex InheritedXf(RowIndex row, ColumnIndex column) const;
     // Get-or-create for writing (cell, used area, row entry).
     TXLSCellRef& CellForWriting(RowIndex row, ColumnIndex column);
     void StoreValue(const TXLSCellArea& area, const Variant& value);
