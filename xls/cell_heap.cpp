@@ -8,10 +8,11 @@ namespace xls {
 
 namespace {
 
-// Room for the next cell of a row: one at a time while rows are short (most
-// rows hold a handful of cells), then by half again.
+// Room for the next cells of a row: four, then eight (most rows hold a
+// handful of cells), then by half again. Growing one cell at a time cost a
+// reallocation and a copy for every cell of a row filled column by column.
 std::uint8_t NextCapacity(std::uint8_t capacity) {
-    const int next = capacity < 8 ? capacity + 1 : capacity + capacity / 2;
+    const int next = capacity < 4 ? 4 : capacity < 8 ? 8 : capacity + capacity / 2;
     return static_cast<std::uint8_t>(std::min(next, 128));
 }
 

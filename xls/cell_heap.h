@@ -14,7 +14,7 @@ namespace xls {
 // The sparse cell store of one sheet: row / 256, row mod 256, column / 128,
 // column mod 128. The first level's blocks are made on first use; the last
 // level holds only the cells present, in column order (a row of five cells
-// costs about a hundred bytes, not a 128-slot array).
+// costs about 150 bytes, not a 128-slot array).
 //
 // References returned stay valid until the next Insert into the same row.
 class TXLSCellHeap {
