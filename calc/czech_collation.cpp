@@ -3,6 +3,8 @@
 #include <climits>
 #include <stdexcept>
 
+#include "calc/collation_shortcut.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -40,6 +42,11 @@ const wchar_t* wide(std::u16string_view text) {
 }  // namespace
 
 int CzechCollation::compare(std::u16string_view a, std::u16string_view b) const {
+    const CollationShortcut shortcut = czechShortcut(a, b);
+    if (shortcut.decided)
+        return shortcut.order;
+    a.remove_prefix(shortcut.shared);
+    b.remove_prefix(shortcut.shared);
     // SORT_STRINGSORT: blanks, apostrophes and hyphens count, before digits and
     // letters, as in ICU's order; the default word sort would skip apostrophes
     // and hyphens and put "Rosa 'Gloria Dei'" after "Rosa canina".
@@ -71,6 +78,11 @@ CzechCollation::CzechCollation() {
 }
 
 int CzechCollation::compare(std::u16string_view a, std::u16string_view b) const {
+    const CollationShortcut shortcut = czechShortcut(a, b);
+    if (shortcut.decided)
+        return shortcut.order;
+    a.remove_prefix(shortcut.shared);
+    b.remove_prefix(shortcut.shared);
     UErrorCode status = U_ZERO_ERROR;
     const UCollationResult result =
         collator_->icu->compare(a.data(), checkedLength(a), b.data(), checkedLength(b), status);
