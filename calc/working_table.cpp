@@ -6,19 +6,30 @@
 
 namespace ek::calc {
 
-TextList fieldsOfLine(std::u16string_view line) {
-    TextList fields;
+namespace {
+
+// Calls take(number, field) for each field of the line, numbered from 1.
+template <class Take>
+void forEachField(std::u16string_view line, Take&& take) {
     if (line.empty())
-        return fields;
+        return;
+    int number = 1;
     std::size_t start = 0;
     for (;;) {
         const std::size_t end = line.find(u'\t', start);
-        fields.emplace_back(
-            line.substr(start, end == std::u16string_view::npos ? end : end - start));
+        take(number++, line.substr(start, end == std::u16string_view::npos ? end : end - start));
         if (end == std::u16string_view::npos)
-            return fields;
+            return;
         start = end + 1;
     }
+}
+
+}  // namespace
+
+TextList fieldsOfLine(std::u16string_view line) {
+    TextList fields;
+    forEachField(line, [&](int, std::u16string_view field) { fields.emplace_back(field); });
+    return fields;
 }
 
 void splitIntoWorkingTable(const TextList& items, TextGrid& table) {
@@ -27,10 +38,11 @@ void splitIntoWorkingTable(const TextList& items, TextGrid& table) {
     table.clearDataRows();
     for (int row = 1; row < rows; ++row) {
         table.setCell(0, row, decimalText(row));
-        const TextList fields = fieldsOfLine(items[static_cast<std::size_t>(row - 1)]);
-        for (std::size_t f = 0; f < fields.size(); ++f) {
-            table.setCell(static_cast<int>(f) + 1, row, fields[f]);
-        }
+        // Each field straight into its cell, without a list of copies between.
+        forEachField(items[static_cast<std::size_t>(row - 1)],
+                     [&](int column, std::u16string_view field) {
+                         table.setCell(column, row, Text(field));
+                     });
     }
 }
 
