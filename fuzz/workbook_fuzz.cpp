@@ -42,6 +42,14 @@ constexpr int kMaxSteps = 64;
 constexpr int kMaxSaves = 3;
 // Per-cell operations on larger blocks are skipped: they would only be slow.
 constexpr std::int64_t kMaxCells = 2048;
+// Nor is a long text stored in more cells than make this many code units.
+constexpr std::int64_t kMaxStoredUnits = 1 << 20;
+
+bool tooMuch(const CellBlock& block, const ExpectedCell& content) {
+    const std::int64_t cells = block.cellCount();
+    return cells > kMaxCells ||
+           cells * static_cast<std::int64_t>(content.text.size()) > kMaxStoredUnits;
+}
 
 constexpr std::uint16_t kLabelSst = 0x00FD;
 constexpr std::uint16_t kBoolErr = 0x0205;
@@ -56,6 +64,30 @@ std::string utf8(const std::u16string& text) {
 
 bool sameNumber(double written, double expected) {
     return written == expected || (std::isnan(written) && std::isnan(expected));
+}
+
+bool hasUnpairedHighSurrogate(const std::u16string& text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool high = text[i] >= 0xD800 && text[i] <= 0xDBFF;
+        const bool lowNext = i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
+        if (high && !lowNext)
+            return true;
+        if (high)
+            ++i;
+    }
+    return false;
+}
+
+// Every string reads piece by piece. The test reader takes any piece that
+// ends on a high surrogate for a split pair; a high surrogate without its low
+// half has no pair to split, so such a string is left to the text check.
+void checkStringPieces(const biff::Sst& sst) {
+    for (const biff::SstProblem& problem : sst.problems) {
+        const bool loneHalf = problem.what == "surrogate pair split between records" &&
+                              problem.stringIndex < sst.strings.size() &&
+                              hasUnpairedHighSurrogate(sst.strings[problem.stringIndex].text);
+        check(loneHalf, "the shared strings read piece by piece", problem.what);
+    }
 }
 
 class WorkbookRun {
@@ -187,7 +219,7 @@ void WorkbookRun::storeValue(bool throughItem) {
                  static_cast<int>(targetColumn), static_cast<int>(targetColumn)};
     }
     const GeneratedValue value = generateValue(input_);
-    if (block.cellCount() > kMaxCells)
+    if (tooMuch(block, value.expected))
         return;
     range.SetValue(value.variant);
     expected_.store(index, block, value.expected);
@@ -197,10 +229,11 @@ void WorkbookRun::storeLiteralText() {
     const std::size_t index = pickSheet();
     const auto [range, block] = pickRange(index);
     const std::u16string text = generateText(input_);
-    if (block.cellCount() > kMaxCells)
+    const ExpectedCell content = literalText(text);
+    if (tooMuch(block, content))
         return;
     range.SetLiteralText(text);
-    expected_.store(index, block, literalText(text));
+    expected_.store(index, block, content);
 }
 
 void WorkbookRun::merge() {
@@ -308,12 +341,16 @@ void WorkbookRun::checkSheet(const biff::ParsedWorkbook& parsed, std::size_t ind
             std::to_string(position.first) + "," + std::to_string(position.second);
         check(found != written.end(), "every filled cell is written", where);
         check(found->second.kind == cell.kind, "a cell keeps its kind", where);
-        check(found->second.text == cell.text, "a text cell keeps its text",
-              where + ": " + utf8(found->second.text).substr(0, 80) + " / " +
-                  utf8(cell.text).substr(0, 80));
-        check(sameNumber(found->second.number, cell.number), "a cell keeps its number",
-              where + ": " + std::to_string(found->second.number) + " / " +
-                  std::to_string(cell.number));
+        // The details are made only for a failure: texts can be long.
+        if (found->second.text != cell.text) {
+            fail("a text cell keeps its text", where + ": " +
+                                                   utf8(found->second.text).substr(0, 80) + " / " +
+                                                   utf8(cell.text).substr(0, 80));
+        }
+        if (!sameNumber(found->second.number, cell.number)) {
+            fail("a cell keeps its number", where + ": " + std::to_string(found->second.number) +
+                                                " / " + std::to_string(cell.number));
+        }
     }
     check(filled == written.size(), "no cell is written that was not filled");
 }
@@ -332,8 +369,7 @@ void WorkbookRun::saveAndCheck() {
         check(container.streams.size() == 1 && container.streams.contains(u"Workbook"),
               "the compound file holds exactly the Workbook stream");
         const biff::ParsedWorkbook parsed = biff::parse(container.streams.at(u"Workbook"));
-        check(parsed.sst.problems.empty(), "the shared strings read piece by piece",
-              parsed.sst.problems.empty() ? "" : parsed.sst.problems.front().what);
+        checkStringPieces(parsed.sst);
         check(parsed.sheets.size() == expected_.sheets().size(), "every sheet is written");
         const std::size_t xfCount = biff::findAll(parsed.globals().records, kXf).size();
         for (std::size_t index = 0; index < parsed.sheets.size(); ++index)
