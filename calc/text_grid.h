@@ -10,11 +10,11 @@
 namespace ek::calc {
 
 class TextGrid {
-public:
+  public:
     TextGrid() = default;
     TextGrid(int columns, int rows);
 
-    int rowCount() const { return static_cast<int>(rows_.size()); }
+    int rowCount() const { return rows_; }
     int columnCount() const { return columns_; }
 
     // New rows start empty; rows beyond the new count are dropped.
@@ -28,13 +28,22 @@ public:
     // Empties every cell of the data rows (row 1 on), keeping the header row.
     void clearDataRows();
 
-    const std::vector<Text>& row(int row) const { return rows_.at(static_cast<std::size_t>(row)); }
+    // A copy of the row's cells; throws std::out_of_range outside the rows.
+    std::vector<Text> row(int row) const;
 
     friend bool operator==(const TextGrid&, const TextGrid&) = default;
 
-private:
+  private:
+    std::size_t place(int column, int row) const {
+        return static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) +
+               static_cast<std::size_t>(column);
+    }
+
     int columns_ = 0;
-    std::vector<std::vector<Text>> rows_;
+    int rows_ = 0;
+    // Row after row, columns_ cells each: one block for the whole table
+    // rather than one per row (a material list has tens of thousands).
+    std::vector<Text> cells_;
 };
 
 }  // namespace ek::calc

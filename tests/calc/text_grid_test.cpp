@@ -1,0 +1,72 @@
+// The text grid keeps every cell where it was set while its rows and
+// columns change around it.
+
+#include "calc/text_grid.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace ek::calc {
+namespace {
+
+TEST(TextGrid, WideningKeepsEveryCell) {
+    TextGrid grid(2, 3);
+    grid.setCell(0, 0, u"a");
+    grid.setCell(1, 2, u"b");
+    grid.setCell(4, 1, u"c");  // beyond the columns
+    EXPECT_EQ(grid.columnCount(), 5);
+    EXPECT_EQ(grid.rowCount(), 3);
+    EXPECT_EQ(grid.cell(0, 0), u"a");
+    EXPECT_EQ(grid.cell(1, 2), u"b");
+    EXPECT_EQ(grid.cell(4, 1), u"c");
+    EXPECT_EQ(grid.cell(2, 2), u"");
+    EXPECT_EQ(grid.row(2), (std::vector<Text>{u"", u"b", u"", u"", u""}));
+}
+
+TEST(TextGrid, RowsDroppedAndAddedAgainAreEmpty) {
+    TextGrid grid(3, 1000);
+    grid.setCell(2, 999, u"last");
+    grid.setCell(1, 1, u"kept");
+    grid.setRowCount(2);
+    EXPECT_EQ(grid.cell(1, 1), u"kept");
+    EXPECT_EQ(grid.cell(2, 999), u"");  // outside
+    grid.setRowCount(1000);
+    EXPECT_EQ(grid.cell(2, 999), u"");
+    EXPECT_EQ(grid.cell(1, 1), u"kept");
+}
+
+TEST(TextGrid, OutsideReadsEmptyAndWritesFail) {
+    TextGrid grid(2, 2);
+    EXPECT_EQ(grid.cell(-1, 0), u"");
+    EXPECT_EQ(grid.cell(0, 2), u"");
+    EXPECT_EQ(grid.cell(7, 1), u"");
+    EXPECT_THROW(grid.setCell(0, 2, u"x"), std::out_of_range);
+    EXPECT_THROW(grid.setCell(-1, 0, u"x"), std::out_of_range);
+    EXPECT_THROW(grid.row(2), std::out_of_range);
+}
+
+TEST(TextGrid, ClearingDataRowsKeepsTheHeader) {
+    TextGrid grid(2, 3);
+    grid.setCell(0, 0, u"header");
+    grid.setCell(1, 2, u"data");
+    grid.clearDataRows();
+    EXPECT_EQ(grid.cell(0, 0), u"header");
+    EXPECT_EQ(grid.cell(1, 2), u"");
+    EXPECT_EQ(grid.rowCount(), 3);
+}
+
+TEST(TextGrid, EqualByShapeAndCells) {
+    TextGrid a(2, 2);
+    TextGrid b(2, 2);
+    EXPECT_EQ(a, b);
+    b.setCell(1, 1, u"x");
+    EXPECT_NE(a, b);
+    a.setCell(1, 1, u"x");
+    EXPECT_EQ(a, b);
+    EXPECT_NE(TextGrid(2, 3), TextGrid(3, 2));
+    EXPECT_NE(TextGrid(0, 2), TextGrid(0, 3));
+}
+
+}  // namespace
+}  // namespace ek::calc
