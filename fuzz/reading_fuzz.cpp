@@ -125,7 +125,25 @@ std::vector<PlantRow> plantRows(const TextGrid& plants, bool complete, int mode)
     return rows;
 }
 
+// Every high surrogate followed by a low one, every low one preceded by a high one.
+bool wellFormed(const Text& text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool high = text[i] >= 0xD800 && text[i] <= 0xDBFF;
+        const bool low = text[i] >= 0xDC00 && text[i] <= 0xDFFF;
+        if (low)
+            return false;
+        if (high && (i + 1 == text.size() || text[i + 1] < 0xDC00 || text[i + 1] > 0xDFFF))
+            return false;
+        if (high)
+            ++i;
+    }
+    return true;
+}
+
 void checkOutcome(const Outcome& outcome) {
+    // What the tables hold reaches a workbook, whose readers refuse broken UTF-16.
+    for (const Text& line : outcome.lines)
+        check(wellFormed(line), "the lines read are well-formed UTF-16");
     check(outcome.error.empty() || isNotIntegerMessage(outcome.error),
           "a reading stops only at a line value that is not a number", outcome.error);
     check(outcome.exportEnabled == outcome.error.empty(),
