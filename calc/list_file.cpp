@@ -1,5 +1,8 @@
 #include "calc/list_file.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "calc/windows1250.h"
 
 namespace ek::calc {
@@ -80,7 +83,121 @@ TextList itemsOfText(std::u16string_view text) {
     return items;
 }
 
+namespace {
+
+// The items of a UTF-16LE file straight from its bytes: the same as
+// decoding it and cutting the text, without the whole text in between.
+// Each line is found by its LF and decoded in one pass; the rare CR, NUL
+// and surrogates are dealt with afterwards, in that line only (a line's
+// neighbours in the file are LFs, which pair with no surrogate).
+class Utf16Items {
+  public:
+    explicit Utf16Items(const platform::Bytes& bytes)
+        : data_(bytes.data()),
+          end_(kStart + (bytes.size() - kStart) / 2 * 2),
+          loneByte_((bytes.size() - kStart) % 2 != 0) {}
+
+    TextList items() const {
+        TextList items;
+        items.reserve(lineFeeds() + 1);
+        items.emplace_back();
+        bool lastKeptWasLineFeed = false;
+        for (std::size_t pos = kStart; pos < end_;) {
+            const std::size_t lineFeed = nextLineFeed(pos);
+            if (appendLine(items.back(), pos, lineFeed))
+                lastKeptWasLineFeed = false;
+            if (lineFeed == end_)
+                break;
+            items.emplace_back();
+            lastKeptWasLineFeed = true;
+            pos = lineFeed + 2;
+        }
+        if (loneByte_) {
+            items.back() += kReplacement;
+            lastKeptWasLineFeed = false;
+        }
+        if (lastKeptWasLineFeed)
+            items.pop_back();
+        return items;
+    }
+
+  private:
+    static constexpr std::size_t kStart = 2;  // after the byte-order mark
+
+    char16_t unit(std::size_t offset) const {
+        return static_cast<char16_t>(data_[offset] | (data_[offset + 1] << 8));
+    }
+
+    // The offset of the next LF unit from `pos` on, or end_.
+    std::size_t nextLineFeed(std::size_t pos) const {
+        while (pos < end_) {
+            const void* hit = std::memchr(data_ + pos, 0x0A, end_ - pos);
+            if (hit == nullptr)
+                return end_;
+            const auto at = static_cast<std::size_t>(static_cast<const std::uint8_t*>(hit) - data_);
+            if (at % 2 == 0 && data_[at + 1] == 0)
+                return at;
+            pos = at + 1;
+        }
+        return end_;
+    }
+
+    std::size_t lineFeeds() const {
+        std::size_t count = 0;
+        for (std::size_t pos = nextLineFeed(kStart); pos < end_; pos = nextLineFeed(pos + 2))
+            ++count;
+        return count;
+    }
+
+    // Appends the units of [from, to); true when any was kept.
+    bool appendLine(Text& line, std::size_t from, std::size_t to) const {
+        // The CR of a CR LF goes at once; a surrogate before it is unpaired
+        // either way.
+        if (to - from >= 2 && unit(to - 2) == u'\r')
+            to -= 2;
+        const std::size_t first = line.size();
+        line.resize(first + (to - from) / 2);
+        char16_t* const out = line.data() + first;
+        bool unusual = false;
+        for (std::size_t i = 0; from + 2 * i < to; ++i) {
+            const char16_t u = unit(from + 2 * i);
+            out[i] = u;
+            unusual |= u == u'\r' || u == u'\0' || (u & 0xF800) == 0xD800;
+        }
+        if (unusual)
+            mendLine(line, first);
+        return line.size() > first;
+    }
+
+    // Unpaired surrogates replaced, then NUL and CR dropped.
+    static void mendLine(Text& line, std::size_t first) {
+        char16_t* const units = line.data() + first;
+        const std::size_t count = line.size() - first;
+        std::size_t i = 0;
+        while (i < count) {
+            if (isHighSurrogate(units[i]) && i + 1 < count && isLowSurrogate(units[i + 1])) {
+                i += 2;
+                continue;
+            }
+            if (isHighSurrogate(units[i]) || isLowSurrogate(units[i]))
+                units[i] = kReplacement;
+            ++i;
+        }
+        line.erase(std::remove_if(line.begin() + static_cast<std::ptrdiff_t>(first), line.end(),
+                                  [](char16_t u) { return u == u'\r' || u == u'\0'; }),
+                   line.end());
+    }
+
+    const std::uint8_t* data_;
+    std::size_t end_;
+    bool loneByte_;
+};
+
+}  // namespace
+
 TextList listFileItems(const platform::Bytes& bytes) {
+    if (startsWithUtf16Mark(bytes))
+        return Utf16Items(bytes).items();
     return itemsOfText(decodeListFile(bytes));
 }
 

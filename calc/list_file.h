@@ -17,7 +17,8 @@ Text decodeListFile(const platform::Bytes& bytes);
 // further item; an empty text is one empty item.
 TextList itemsOfText(std::u16string_view text);
 
-// decodeListFile, then itemsOfText.
+// decodeListFile, then itemsOfText (a UTF-16 file without the whole text
+// in between).
 TextList listFileItems(const platform::Bytes& bytes);
 
 }  // namespace ek::calc

@@ -41,6 +41,21 @@ TEST(ListItems, AsTheCharacterRuleOverRandomTexts) {
     }
 }
 
+// Files of random bytes after the UTF-16 mark, odd lengths included: the
+// items straight from the bytes are those of the decoded text.
+TEST(ListItems, StraightFromTheBytesAsFromTheDecodedText) {
+    constexpr std::array<std::uint8_t, 10> kBytes{0x00, 0x0A, 0x0D, 0x41, 0xD8,
+                                                  0xDC, 0x3D, 0x01, 0xFF, 0x20};
+    std::mt19937 random(42);
+    for (int round = 0; round < 3000; ++round) {
+        platform::Bytes bytes{0xFF, 0xFE};
+        const std::size_t length = random() % 41;
+        for (std::size_t i = 0; i < length; ++i)
+            bytes.push_back(kBytes[random() % kBytes.size()]);
+        ASSERT_EQ(listFileItems(bytes), itemsOfText(decodeListFile(bytes))) << round;
+    }
+}
+
 struct ItemsCase {
     const char* name;
     std::u16string text;
