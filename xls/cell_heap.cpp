@@ -23,15 +23,6 @@ TXLSCellHeap::~TXLSCellHeap() = default;
 TXLSCellHeap::TXLSCellHeap(TXLSCellHeap&&) noexcept = default;
 TXLSCellHeap& TXLSCellHeap::operator=(TXLSCellHeap&&) noexcept = default;
 
-TXLSCellRef* TXLSCellHeap::ColumnBlock::Find(std::uint8_t column) const {
-    TXLSCellRef* const first = cells.get();
-    TXLSCellRef* const last = first + count;
-    TXLSCellRef* const found = std::lower_bound(
-        first, last, column,
-        [](const TXLSCellRef& cell, std::uint8_t c) { return cell.Column().value < c; });
-    return found != last && found->Column().value == column ? found : nullptr;
-}
-
 TXLSCellRef& TXLSCellHeap::ColumnBlock::Insert(const TXLSCellRef& cell) {
     TXLSCellRef* const end = cells.get() + count;
     TXLSCellRef* const place = std::lower_bound(
@@ -63,18 +54,6 @@ TXLSCellHeap::RowBlock& TXLSCellHeap::RowForWriting(RowIndex row) {
         group = std::make_unique<RowGroup>();
     }
     return (*group)[row.value & 0xFF];
-}
-
-const TXLSCellRef* TXLSCellHeap::Find(RowIndex row, ColumnIndex column) const {
-    const RowBlock* rowBlock = FindRow(row);
-    if (rowBlock == nullptr) {
-        return nullptr;
-    }
-    return (*rowBlock)[column.value / kHalfWidth].Find(column.value);
-}
-
-TXLSCellRef* TXLSCellHeap::Find(RowIndex row, ColumnIndex column) {
-    return const_cast<TXLSCellRef*>(std::as_const(*this).Find(row, column));
 }
 
 TXLSCellRef& TXLSCellHeap::Insert(RowIndex row, ColumnIndex column, XfIndex xf) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <utility>
 
 #include "xls/cell_ref.h"
 #include "xls/ids.h"
@@ -24,8 +25,17 @@ class TXLSCellHeap {
     TXLSCellHeap(TXLSCellHeap&&) noexcept;
     TXLSCellHeap& operator=(TXLSCellHeap&&) noexcept;
 
-    const TXLSCellRef* Find(RowIndex row, ColumnIndex column) const;
-    TXLSCellRef* Find(RowIndex row, ColumnIndex column);
+    // Inline: every setter finds each cell of its range.
+    const TXLSCellRef* Find(RowIndex row, ColumnIndex column) const {
+        const auto& group = groups_[row.value >> 8];
+        if (!group) {
+            return nullptr;
+        }
+        return (*group)[row.value & 0xFF][column.value / kHalfWidth].Find(column.value);
+    }
+    TXLSCellRef* Find(RowIndex row, ColumnIndex column) {
+        return const_cast<TXLSCellRef*>(std::as_const(*this).Find(row, column));
+    }
     // Adds a blank cell; the position must not hold one yet.
     TXLSCellRef& Insert(RowIndex row, ColumnIndex column, XfIndex xf);
 
@@ -51,7 +61,16 @@ class TXLSCellHeap {
         std::uint8_t capacity = 0;
 
         std::span<const TXLSCellRef> Cells() const { return {cells.get(), count}; }
-        TXLSCellRef* Find(std::uint8_t column) const;
+        // A row holds a handful of cells: a walk beats a binary search.
+        TXLSCellRef* Find(std::uint8_t column) const {
+            TXLSCellRef* const first = cells.get();
+            for (std::uint8_t i = 0; i < count; ++i) {
+                if (first[i].Column().value >= column) {
+                    return first[i].Column().value == column ? first + i : nullptr;
+                }
+            }
+            return nullptr;
+        }
         TXLSCellRef& Insert(const TXLSCellRef& cell);
     };
     using RowBlock = std::array<ColumnBlock, 2>;
