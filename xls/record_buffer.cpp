@@ -19,23 +19,6 @@ void RecordBuffer::reserveMore(std::size_t additional) {
     capacity_ = needed;
 }
 
-void RecordBuffer::u8(std::uint8_t value) {
-    *grow(1) = value;
-}
-
-void RecordBuffer::u16(std::uint16_t value) {
-    std::uint8_t* out = grow(2);
-    out[0] = static_cast<std::uint8_t>(value);
-    out[1] = static_cast<std::uint8_t>(value >> 8);
-}
-
-void RecordBuffer::u32(std::uint32_t value) {
-    std::uint8_t* out = grow(4);
-    for (int i = 0; i < 4; ++i) {
-        out[i] = static_cast<std::uint8_t>(value >> (8 * i));
-    }
-}
-
 void RecordBuffer::f64(double value) {
     const auto bits = std::bit_cast<std::uint64_t>(value);
     std::uint8_t* out = grow(8);

@@ -21,9 +21,19 @@ class RecordBuffer {
     RecordBuffer& operator=(RecordBuffer&&) noexcept = default;
     explicit RecordBuffer(std::size_t capacity) { reserveMore(capacity); }
 
-    void u8(std::uint8_t value);
-    void u16(std::uint16_t value);
-    void u32(std::uint32_t value);
+    // Inline: records are built a few fields at a time, a cell at a time.
+    void u8(std::uint8_t value) { *grow(1) = value; }
+    void u16(std::uint16_t value) {
+        std::uint8_t* out = grow(2);
+        out[0] = static_cast<std::uint8_t>(value);
+        out[1] = static_cast<std::uint8_t>(value >> 8);
+    }
+    void u32(std::uint32_t value) {
+        std::uint8_t* out = grow(4);
+        for (int i = 0; i < 4; ++i) {
+            out[i] = static_cast<std::uint8_t>(value >> (8 * i));
+        }
+    }
     void f64(double value);
     // UTF-16LE code units, two bytes each, no terminator.
     void utf16(std::u16string_view text);
