@@ -6,7 +6,7 @@
 
 namespace xls {
 
-void RecordList::appendBytes(std::span<const std::uint8_t> bytes) {
+void RecordList::appendAcrossChunks(std::span<const std::uint8_t> bytes) {
     while (!bytes.empty()) {
         const std::size_t used = length_ % kChunkSize;
         if (used == 0 && length_ / kChunkSize == chunks_.size()) {

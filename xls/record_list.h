@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <span>
 #include <vector>
@@ -60,7 +61,18 @@ class RecordList {
   private:
     using Chunk = std::array<std::uint8_t, kChunkSize>;
 
-    void appendBytes(std::span<const std::uint8_t> bytes);
+    // Bytes that fit the current chunk are copied at once; others go
+    // through the chunk-by-chunk path.
+    void appendBytes(std::span<const std::uint8_t> bytes) {
+        const std::size_t used = length_ % kChunkSize;
+        if (used != 0 && bytes.size() <= kChunkSize - used) {
+            std::memcpy(chunks_.back()->data() + used, bytes.data(), bytes.size());
+            length_ += bytes.size();
+            return;
+        }
+        appendAcrossChunks(bytes);
+    }
+    void appendAcrossChunks(std::span<const std::uint8_t> bytes);
     void appendHeader(std::uint16_t type, std::size_t dataLength);
     void finishBuild(std::uint16_t type, std::size_t declaredLength);
 
