@@ -65,6 +65,9 @@ class RecordList {
     // through the chunk-by-chunk path.
     void appendBytes(std::span<const std::uint8_t> bytes) {
         const std::size_t used = length_ % kChunkSize;
+        if (bytes.empty()) {
+            return;
+        }
         if (used != 0 && bytes.size() <= kChunkSize - used) {
             std::memcpy(chunks_.back()->data() + used, bytes.data(), bytes.size());
             length_ += bytes.size();
