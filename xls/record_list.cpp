@@ -39,11 +39,15 @@ void RecordList::add(std::uint16_t type, std::span<const std::uint8_t> data) {
     }
 }
 
+void RecordList::throwLengthMismatch() {
+    // A record function whose size does not match its fields is a bug in
+    // this library; catching it here keeps it from corrupting a file.
+    throw std::logic_error("record length differs from its declared size");
+}
+
 void RecordList::finishBuild(std::uint16_t type, std::size_t declaredLength) {
     if (scratch_.size() != declaredLength) {
-        // A record function whose size does not match its fields is a bug in
-        // this library; catching it here keeps it from corrupting a file.
-        throw std::logic_error("record length differs from its declared size");
+        throwLengthMismatch();
     }
     add(type, scratch_);
 }

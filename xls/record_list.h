@@ -78,6 +78,9 @@ class RecordList {
     void appendAcrossChunks(std::span<const std::uint8_t> bytes);
     void appendHeader(std::uint16_t type, std::size_t dataLength);
     void finishBuild(std::uint16_t type, std::size_t declaredLength);
+    [[noreturn]] static void throwLengthMismatch();
+
+    static constexpr std::size_t kRecordHeaderSize = 4;  // type and length
 
     std::vector<std::unique_ptr<Chunk>> chunks_;
     std::size_t length_ = 0;
@@ -87,9 +90,22 @@ class RecordList {
 template <class Fill>
 void RecordList::build(std::uint16_t type, std::size_t dataLength, Fill&& fill) {
     scratch_.clear();
-    scratch_.reserveMore(dataLength);
+    if (dataLength > kMaxRecordData) {
+        scratch_.reserveMore(dataLength);
+        fill(scratch_);
+        finishBuild(type, dataLength);
+        return;
+    }
+    // A record in one piece (every cell record): header and data are built
+    // together and go into the list in one copy.
+    scratch_.reserveMore(kRecordHeaderSize + dataLength);
+    scratch_.u16(type);
+    scratch_.u16(static_cast<std::uint16_t>(dataLength));
     fill(scratch_);
-    finishBuild(type, dataLength);
+    if (scratch_.size() != kRecordHeaderSize + dataLength) {
+        throwLengthMismatch();
+    }
+    appendBytes(scratch_.bytes());
 }
 
 }  // namespace xls
