@@ -7,10 +7,12 @@
 #include "app/command_line.h"
 #include "app/options.h"
 #include "calc/money.h"
+#include "platform/large_pages.h"
 #include "platform/platform.h"
 
 int main(int argc, char** argv) {
     using namespace ek;
+    platform::preferLargeMemoryPages();
     app::Options options;
     try {
         options = app::parseOptions(app::commandLineArguments(argc, argv));
