@@ -36,8 +36,9 @@ QVBoxLayout* addColumn(QWidget* parent, QGridLayout* grid, int column, const QSt
 
 }  // namespace
 
-DeveloperPanel::DeveloperPanel(const calc::Kalkulace& state, QWidget* parent)
-    : QDialog(parent), state_(state) {
+DeveloperPanel::DeveloperPanel(const calc::Kalkulace& state, const exporter::Export& exporter,
+                               QWidget* parent)
+    : QDialog(parent), state_(state), export_(exporter) {
     setObjectName(QStringLiteral("DeveloperPanel"));
     setWindowTitle(kDeveloperPanelTitle.toString());
     // Closing the main window ends the tool even while the panel is open.
@@ -89,7 +90,7 @@ DeveloperPanel::DeveloperPanel(const calc::Kalkulace& state, QWidget* parent)
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
     RadioGroup1->setMinimumSize(220, 105);
     handOff->addWidget(RadioGroup1);
-    Label5 = new QLabel(QStringLiteral("Label5"), this);
+    Label5 = new QLabel(this);
     Label5->setObjectName(QStringLiteral("Label5"));
     Label5->setTextInteractionFlags(Qt::TextSelectableByMouse);
     handOff->addWidget(Label5);
@@ -111,6 +112,8 @@ void DeveloperPanel::showState(bool tablesChanged) {
         names << qtText(name);
     FileListBox2->showFiles(names, state_.FileListBox2.itemIndex);
     Button14->setEnabled(state_.Button14Enabled);
+    RadioGroup1->setItemIndex(export_.RadioGroup1);
+    Label5->setText(qtText(export_.Label5));
     if (tablesChanged)
         priceListModel_->refresh();
 }

@@ -7,6 +7,7 @@
 #include <QDialog>
 
 #include "calc/kalkulace.h"
+#include "export/export.h"
 
 class QLabel;
 class QPushButton;
@@ -22,9 +23,11 @@ class DeveloperPanel : public QDialog {
     Q_OBJECT
 
   public:
-    DeveloperPanel(const calc::Kalkulace& state, QWidget* parent = nullptr);
+    DeveloperPanel(const calc::Kalkulace& state, const exporter::Export& exporter,
+                   QWidget* parent = nullptr);
 
-    // Shows the price lists, the enabled state and the price list table.
+    // Shows the price lists, the enabled state, the probe result and the
+    // price list table.
     void showState(bool tablesChanged);
 
     // Reading
@@ -59,6 +62,7 @@ class DeveloperPanel : public QDialog {
 
   private:
     const calc::Kalkulace& state_;
+    const exporter::Export& export_;
     GridModel* priceListModel_;
 };
 

@@ -7,6 +7,7 @@
 #include "app/window/texts.h"
 #include "app/window/tform1.h"
 #include "calc/money.h"
+#include "platform/automation.h"
 #include "platform/platform.h"
 
 namespace ek::app {
@@ -23,8 +24,11 @@ int runWindow(int argc, char** argv, const WindowOptions& options) {
     const std::unique_ptr<platform::Platform> system =
         platform::makeSystemPlatform(std::move(platformOptions));
     MessageBoxPlatform platform(*system, kApplicationTitle.toString());
+    // Declared before the window: the window's export holds objects it made.
+    const std::unique_ptr<platform::Automation> automation =
+        platform::makeSystemAutomation(platform);
 
-    TForm1 form(platform, calc::decimalSeparatorFromLocale());
+    TForm1 form(platform, *automation, calc::decimalSeparatorFromLocale());
     form.show();
     if (options.developer)
         form.openDeveloperPanel();

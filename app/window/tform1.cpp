@@ -97,11 +97,13 @@ void showText(QLineEdit* field, const calc::Text& text) {
 
 }  // namespace
 
-TForm1::TForm1(platform::Platform& platform, char16_t decimalSeparator, QWidget* parent)
+TForm1::TForm1(platform::Platform& platform, platform::Automation& automation,
+               char16_t decimalSeparator, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       platform_(platform),
-      state_(platform, decimalSeparator) {
+      state_(platform, decimalSeparator),
+      export_(state_, automation) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kApplicationTitle.toString());
     setFont(windowFont());
@@ -301,11 +303,11 @@ void TForm1::PageControl1Change(int index) {
 }
 
 void TForm1::Button15Click() {
-    // Connection point of the export ("Export XLS"): it lands with export/.
+    runOperation([this] { export_.Button15Click(); }, Tables::Unchanged);
 }
 
 void TForm1::Button16Click() {
-    // Connection point of the hand-off ("Otevřít v MS Excel"): it lands with export/.
+    runOperation([this] { export_.Button16Click(); }, Tables::Unchanged);
 }
 
 void TForm1::Button1Click() {
@@ -352,7 +354,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
 
 DeveloperPanel* TForm1::openDeveloperPanel() {
     if (!developerPanel_) {
-        developerPanel_ = new DeveloperPanel(state_, this);
+        developerPanel_ = new DeveloperPanel(state_, export_, this);
         developerPanel_->setFont(font());
         connectDeveloperPanel(*developerPanel_);
     }
@@ -394,9 +396,22 @@ void TForm1::connectDeveloperPanel(DeveloperPanel& panel) {
             state_.VyberCeniku();
         });
     });
-    // Connection points of the hand-off probes and copies, landing with export/:
-    // Button14 (Button14Click), Button17 (Button17Click), Button18 (Button18Click),
-    // RadioGroup1 (RadioGroup1Click, shows its result in Label5).
+    const auto exports = [this](QPushButton* button, void (exporter::Export::*operation)()) {
+        connect(button, &QPushButton::clicked, this, [this, operation] {
+            runOperation([this, operation] { (export_.*operation)(); }, Tables::Unchanged);
+        });
+    };
+    exports(panel.Button14, &exporter::Export::Button14Click);
+    exports(panel.Button17, &exporter::Export::Button17Click);
+    exports(panel.Button18, &exporter::Export::Button18Click);
+    connect(panel.RadioGroup1, &RadioGroup::choiceChanged, this, [this](int index) {
+        runOperation(
+            [this, index] {
+                export_.RadioGroup1 = index;
+                export_.RadioGroup1Click();
+            },
+            Tables::Unchanged);
+    });
 }
 
 }  // namespace ek::app

@@ -14,6 +14,8 @@
 #include "calc/categories.h"
 #include "calc/czech_collation.h"
 #include "calc/kalkulace.h"
+#include "export/export.h"
+#include "platform/automation.h"
 #include "platform/platform.h"
 
 class QLabel;
@@ -37,11 +39,15 @@ class TForm1 : public QWidget {
     static constexpr int kClientWidth = 759;
     static constexpr int kClientHeight = 315;
 
-    // Runs FormCreate. Messages and errors go to `platform`'s message box.
-    TForm1(platform::Platform& platform, char16_t decimalSeparator, QWidget* parent = nullptr);
+    // Runs FormCreate. Messages and errors go to `platform`'s message box;
+    // "Otevřít v MS Excel" creates its object through `automation`. Both must
+    // outlive the window.
+    TForm1(platform::Platform& platform, platform::Automation& automation,
+           char16_t decimalSeparator, QWidget* parent = nullptr);
     ~TForm1() override;
 
     const calc::Kalkulace& state() const { return state_; }
+    const exporter::Export& exporter() const { return export_; }
 
     // The developer panel, created on first use (Ctrl+Shift+D).
     DeveloperPanel* openDeveloperPanel();
@@ -86,6 +92,7 @@ class TForm1 : public QWidget {
 
     platform::Platform& platform_;
     calc::Kalkulace state_;
+    exporter::Export export_;  // keeps the spreadsheet program's object between runs
     calc::CzechCollation collation_;
 
     QLabel* Label1 = nullptr;

@@ -14,6 +14,7 @@
 #include "app/window/texts.h"
 #include "app/window/tform1.h"
 #include "calc/money.h"
+#include "platform/automation.h"
 
 namespace {
 
@@ -48,7 +49,8 @@ int main(int argc, char** argv) {
     };
     const auto platform = ek::platform::makeSystemPlatform(std::move(options));
 
-    ek::app::TForm1 form(*platform, ek::calc::decimalSeparatorFromLocale());
+    const auto automation = ek::platform::makeSystemAutomation(*platform);
+    ek::app::TForm1 form(*platform, *automation, ek::calc::decimalSeparatorFromLocale());
     form.show();
     QApplication::processEvents();
 
