@@ -78,6 +78,16 @@ void FileListBox::onCurrentRowChanged(int row) {
         emit picked(row);
 }
 
+void FileListBox::focusInEvent(QFocusEvent* event) {
+    // Qt makes the first item current when a list without one gets the focus;
+    // nobody chose it, so it is no pick and nothing stays current.
+    const bool hadCurrent = currentIndex().isValid();
+    const QSignalBlocker blocker(this);
+    QListWidget::focusInEvent(event);
+    if (!hadCurrent)
+        setCurrentIndex(QModelIndex());
+}
+
 void FileListBox::mousePressEvent(QMouseEvent* event) {
     const int rowBefore = currentRow();
     QListWidget::mousePressEvent(event);

@@ -32,6 +32,7 @@ class FileListBox : public QListWidget {
     void picked(int row);
 
   protected:
+    void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 

@@ -39,11 +39,39 @@ void HighlightTabBar::tabRemoved(int index) {
     QTabBar::tabRemoved(index);
 }
 
+void HighlightTabBar::setAvailableWidth(int pixels) {
+    if (pixels == availableWidth_)
+        return;
+    availableWidth_ = pixels;
+    // Lays the tabs out again with the new caption size: QTabBar offers no
+    // other public way to drop the sizes it keeps.
+    setIconSize(iconSize());
+}
+
+int HighlightTabBar::tabsWidth(const QFont& captions) const {
+    const QFontMetrics bold(boldVersion(captions));
+    int width = 0;
+    for (int index = 0; index < count(); ++index)
+        width += bold.horizontalAdvance(tabText(index)) + 2 * kCaptionMargin;
+    return width;
+}
+
+QFont HighlightTabBar::captionFont() const {
+    QFont captions = font();
+    if (availableWidth_ <= 0)
+        return captions;
+    while (captions.pointSizeF() - 0.5 >= kSmallestCaptionPoints &&
+           tabsWidth(captions) > availableWidth_)
+        captions.setPointSizeF(captions.pointSizeF() - 0.5);
+    return captions;
+}
+
 QSize HighlightTabBar::tabSizeHint(int index) const {
     // Narrow margins, as on the classic tab control, so that all eight tabs
     // fit beside each other; wide enough for the bold caption.
     QSize size = QTabBar::tabSizeHint(index);
-    const int captionWidth = QFontMetrics(boldVersion(font())).horizontalAdvance(tabText(index));
+    const int captionWidth =
+        QFontMetrics(boldVersion(captionFont())).horizontalAdvance(tabText(index));
     size.setWidth(captionWidth + 2 * kCaptionMargin);
     return size;
 }
@@ -52,9 +80,9 @@ void HighlightTabBar::paintTab(QStylePainter& painter, int index) const {
     QStyleOptionTab option;
     initStyleOption(&option, index);
     painter.drawControl(QStyle::CE_TabBarTabShape, option);
-    const QFont captionFont = isHighlighted(index) ? boldVersion(font()) : font();
-    painter.setFont(captionFont);
-    option.fontMetrics = QFontMetrics(captionFont);
+    const QFont captions = isHighlighted(index) ? boldVersion(captionFont()) : captionFont();
+    painter.setFont(captions);
+    option.fontMetrics = QFontMetrics(captions);
     painter.drawControl(QStyle::CE_TabBarTabLabel, option);
 }
 
@@ -72,6 +100,12 @@ void HighlightTabBar::paintEvent(QPaintEvent* /*event*/) {
 HighlightTabWidget::HighlightTabWidget(QWidget* parent)
     : QTabWidget(parent), bar_(new HighlightTabBar(this)) {
     setTabBar(bar_);
+}
+
+void HighlightTabWidget::resizeEvent(QResizeEvent* event) {
+    // Before the base class lays the bar out in the new width.
+    bar_->setAvailableWidth(width());
+    QTabWidget::resizeEvent(event);
 }
 
 }  // namespace ek::app

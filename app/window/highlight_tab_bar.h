@@ -1,6 +1,9 @@
 #pragma once
 // A tab bar that can draw any of its tabs highlighted (bold caption). Tab
 // sizes allow for the bold caption, so highlighting never moves the tabs.
+// All tabs stay side by side in the width they are given: where the window's
+// font is too wide for that (a fallback for the narrow face the layout was
+// made for), the captions are drawn a little smaller.
 
 #include <vector>
 
@@ -15,12 +18,18 @@ class HighlightTabBar : public QTabBar {
     Q_OBJECT
 
   public:
-    static constexpr int kCaptionMargin = 6;  // pixels left and right of a caption
+    static constexpr int kCaptionMargin = 4;  // pixels left and right of a caption
+    static constexpr double kSmallestCaptionPoints = 6.0;
 
     explicit HighlightTabBar(QWidget* parent = nullptr);
 
     bool isHighlighted(int index) const;
     void setHighlighted(int index, bool highlighted);
+
+    // The width all tabs must fit in (0: no limit).
+    void setAvailableWidth(int pixels);
+    // The font of the captions (bold for a highlighted one).
+    QFont captionFont() const;
 
   protected:
     QSize tabSizeHint(int index) const override;
@@ -30,8 +39,10 @@ class HighlightTabBar : public QTabBar {
 
   private:
     void paintTab(QStylePainter& painter, int index) const;
+    int tabsWidth(const QFont& captions) const;
 
     std::vector<bool> highlighted_;
+    int availableWidth_ = 0;
 };
 
 // A tab widget whose tab bar is a HighlightTabBar.
@@ -42,6 +53,9 @@ class HighlightTabWidget : public QTabWidget {
     explicit HighlightTabWidget(QWidget* parent = nullptr);
 
     HighlightTabBar* highlightTabBar() const { return bar_; }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     HighlightTabBar* bar_;

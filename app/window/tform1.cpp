@@ -116,7 +116,13 @@ TForm1::TForm1(platform::Platform& platform, platform::Automation& automation,
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    // The views, their models and the developer panel read the working state
+    // and the export, which are members and die before the base class would
+    // hide and delete its children: the children go first.
+    const QObjectList children = this->children();
+    qDeleteAll(children);
+}
 
 void TForm1::createControls() {
     Label1 = makeLabel(this, "Label1", QStringLiteral("Seznam kalkulací"), kLabel1);
