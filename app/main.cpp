@@ -1,4 +1,5 @@
-// export-kalkulace: reads a material list and prints its tables and totals.
+// export-kalkulace: the tool's window, or on the terminal the reading and the
+// export of one material list.
 
 #include <iostream>
 
@@ -9,6 +10,29 @@
 #include "calc/money.h"
 #include "platform/large_pages.h"
 #include "platform/platform.h"
+
+#ifdef EXPORT_KALKULACE_WINDOW
+#include "app/window/run_window.h"
+#endif
+
+namespace {
+
+int runOnTerminal(const ek::app::Options& options) {
+    using namespace ek;
+    platform::SystemPlatformOptions platformOptions;
+    platformOptions.documentsFolder = options.documents;
+    platformOptions.messageSink = [](const std::u16string& text) {
+        std::cerr << platform::toUtf8(text) << '\n';
+    };
+    const auto system = platform::makeSystemPlatform(std::move(platformOptions));
+    if (!options.exportFile.empty())
+        return app::runExport({options.exportFile, options.nazvy}, *system,
+                              calc::decimalSeparatorFromLocale(), std::cout, std::cerr);
+    return app::runCommandLine(options, *system, calc::decimalSeparatorFromLocale(), std::cout,
+                               std::cerr);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     using namespace ek;
@@ -24,15 +48,9 @@ int main(int argc, char** argv) {
         std::cout << app::usageText();
         return 0;
     }
-    platform::SystemPlatformOptions platformOptions;
-    platformOptions.documentsFolder = options.documents;
-    platformOptions.messageSink = [](const std::u16string& text) {
-        std::cerr << platform::toUtf8(text) << '\n';
-    };
-    const auto system = platform::makeSystemPlatform(std::move(platformOptions));
-    if (!options.exportFile.empty())
-        return app::runExport({options.exportFile, options.nazvy}, *system,
-                              calc::decimalSeparatorFromLocale(), std::cout, std::cerr);
-    return app::runCommandLine(options, *system, calc::decimalSeparatorFromLocale(), std::cout,
-                               std::cerr);
+#ifdef EXPORT_KALKULACE_WINDOW
+    if (!options.commandLineMode())
+        return app::runWindow(argc, argv, {options.documents, options.developer});
+#endif
+    return runOnTerminal(options);
 }

@@ -35,6 +35,8 @@ Options parseOptions(const std::vector<std::u16string>& arguments) {
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         if (arguments[i] == u"--help" || arguments[i] == u"-h") {
             options.help = true;
+        } else if (arguments[i] == u"--developer") {
+            options.developer = true;
         } else if (const OptionValue documents = takeValue(arguments, i, u"--documents");
                    documents.matched) {
             options.documents = documents.value;
@@ -58,10 +60,14 @@ Options parseOptions(const std::vector<std::u16string>& arguments) {
 }
 
 std::string usageText() {
-    return "Použití: export-kalkulace [--documents SLOŽKA] [--tabulka SOUBOR]\n"
+    return "Použití: export-kalkulace [--documents SLOŽKA] [--developer]\n"
+           "       export-kalkulace [--documents SLOŽKA] --tabulka SOUBOR\n"
            "       export-kalkulace --export SOUBOR [--nazvy prvni|druhy|oba] [--documents "
            "SLOŽKA]\n"
+           "  bez --tabulka a --export otevře okno programu (kde je sestaveno),\n"
+           "  jinak vypíše seznam kalkulací\n"
            "  --documents SLOŽKA  složka dokumentů místo systémové\n"
+           "  --developer         otevře v okně i panel vývojářských funkcí\n"
            "  --tabulka SOUBOR    načte kalkulaci a vypíše tabulky a součty (UTF-8, TAB)\n"
            "  --export SOUBOR     načte kalkulaci a uloží ji jako sešit XLS vedle ní;\n"
            "                      vypíše dílčí součty listů, celkovou cenu a cestu sešitu\n"

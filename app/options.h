@@ -12,7 +12,12 @@ struct Options {
     std::u16string tabulka;     // --tabulka FILE: the material list to read and print
     std::u16string exportFile;  // --export FILE: the material list to export as a workbook
     int nazvy = 2;              // --nazvy prvni|druhy|oba: the plant-name mode (RadioGroup2)
+    bool developer = false;     // --developer: the window opens its developer panel too
     bool help = false;          // --help
+
+    // --tabulka and --export work on the terminal; without them the program
+    // opens its window where one is built.
+    bool commandLineMode() const { return !tabulka.empty() || !exportFile.empty(); }
 };
 
 // A command line that cannot be understood; the message says why (UTF-8).

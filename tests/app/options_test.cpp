@@ -30,6 +30,15 @@ TEST(Options, Refused) {
     EXPECT_THROW(parseOptions({u"--documentsX=a"}), OptionError);
 }
 
+TEST(Options, TheWindowUnlessAReadingOrAnExportIsAsked) {
+    const Options window = parseOptions({u"--documents", u"samples/Documents", u"--developer"});
+    EXPECT_TRUE(window.developer);
+    EXPECT_FALSE(window.commandLineMode());
+    EXPECT_TRUE(parseOptions({u"--tabulka", u"a.txt"}).commandLineMode());
+    EXPECT_TRUE(parseOptions({u"--export=a.txt", u"--developer"}).commandLineMode());
+    EXPECT_FALSE(parseOptions({}).developer);
+}
+
 TEST(Options, Help) {
     EXPECT_TRUE(parseOptions({u"--help"}).help);
 }
