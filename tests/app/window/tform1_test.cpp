@@ -1,0 +1,345 @@
+// The main window as the user meets it, on the offscreen platform: real
+// widgets driven by mouse clicks and keys, the real file system, the bundled
+// sample documents.
+
+#include <array>
+#include <filesystem>
+#include <utility>
+#include <vector>
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+#include "app/window/developer_panel.h"
+#include "app/window/highlight_tab_bar.h"
+#include "app/window/radio_group.h"
+#include "support/window_fixture.h"
+
+namespace ek::test {
+namespace {
+
+class TForm1Test : public WindowTest {
+  protected:
+    QString field(const char* name) const { return control<QLineEdit>(name)->text(); }
+    bool enabled(const char* name) const { return control<QPushButton>(name)->isEnabled(); }
+    QTabWidget* tabs() const { return control<QTabWidget>("PageControl1"); }
+    app::HighlightTabBar* tabBar() const {
+        return static_cast<app::HighlightTabBar*>(tabs()->tabBar());
+    }
+    std::vector<int> highlightedTabs() const {
+        std::vector<int> result;
+        for (int index = 0; index < tabBar()->count(); ++index)
+            if (tabBar()->isHighlighted(index))
+                result.push_back(index);
+        return result;
+    }
+    QString selectedFile() const {
+        const QListWidgetItem* item = control<QListWidget>("FileListBox1")->currentItem();
+        return item == nullptr ? QString() : item->text();
+    }
+    QStringList listedFiles() const {
+        QStringList names;
+        const auto* list = control<QListWidget>("FileListBox1");
+        for (int row = 0; row < list->count(); ++row)
+            names << list->item(row)->text();
+        return names;
+    }
+    QStringList plantNames() const {
+        QStringList names;
+        const auto* view = control<QTableView>("StringGrid2");
+        for (int row = 0; row < view->model()->rowCount(); ++row)
+            names << shownCell("StringGrid2", row, 1);
+        return names;
+    }
+};
+
+TEST_F(TForm1Test, StartsOnThePlantsTabWithNothingHighlightedAndTheExportOff) {
+    openWindow();
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Export kalkulace pro VDG2016"));
+    EXPECT_EQ(tabs()->currentIndex(), 0);
+    EXPECT_EQ(tabs()->tabText(0), QStringLiteral(" Rostliny "));
+    EXPECT_TRUE(highlightedTabs().empty());
+    EXPECT_EQ(field("INF_cena_kategorie"), QStringLiteral("0,00"));
+    EXPECT_EQ(field("INF_celkova_cena"), QStringLiteral("0,00"));
+    EXPECT_FALSE(enabled("Button15"));
+    EXPECT_FALSE(enabled("Button16"));
+    EXPECT_TRUE(enabled("Button1"));
+    EXPECT_EQ(control<app::RadioGroup>("RadioGroup2")->itemIndex(), 2);
+    EXPECT_EQ(control<app::RadioGroup>("RadioGroup3")->itemIndex(), 1);
+    EXPECT_EQ(listedFiles(),
+              (QStringList{QString::fromUtf8(kLargerSample), QString::fromUtf8(kWorkedExample)}));
+    EXPECT_EQ(selectedFile(), QString());
+    EXPECT_TRUE(catcher->messages.empty());
+}
+
+TEST_F(TForm1Test, HasTheFixedLayout) {
+    openWindow();
+    EXPECT_EQ(form->size(), QSize(759, 315));
+    EXPECT_EQ(form->minimumSize(), form->maximumSize());
+    EXPECT_FALSE(form->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(form->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(form->font().pointSize(), 8);
+    const struct {
+        const char* name;
+        QRect geometry;
+        const char* caption;
+    } controls[] = {
+        {"FileListBox1", {8, 24, 185, 113}, nullptr},
+        {"INF_cena_kategorie", {96, 144, 81, 21}, nullptr},
+        {"INF_celkova_cena", {96, 168, 81, 21}, nullptr},
+        {"Button15", {16, 192, 73, 25}, "Export XLS"},
+        {"Button16", {88, 192, 105, 25}, "Otevřít v MS Excel"},
+        {"Button1", {136, 224, 57, 25}, "Zavřít"},
+        {"RadioGroup2", {8, 248, 185, 33}, nullptr},
+        {"RadioGroup3", {8, 280, 185, 33}, nullptr},
+        {"PageControl1", {200, 0, 557, 313}, nullptr},
+    };
+    for (const auto& expected : controls) {
+        const QWidget* widget = control<QWidget>(expected.name);
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->geometry(), expected.geometry) << expected.name;
+        if (expected.caption != nullptr) {
+            EXPECT_EQ(qobject_cast<const QPushButton*>(widget)->text(),
+                      QString::fromUtf8(expected.caption));
+        }
+    }
+    // Labels start where placed; they may grow with a wider fallback font.
+    for (const auto& [name, topLeft] :
+         {std::pair{"Label1", QPoint(56, 8)}, std::pair{"Label3", QPoint(16, 144)},
+          std::pair{"Label4", QPoint(16, 168)}})
+        EXPECT_EQ(control<QWidget>(name)->pos(), topLeft) << name;
+
+    const QStringList captions{" Rostliny ", "Zahradní objekty", " Stavební objekty",
+                               "  Bazén  ",  "Objekty s vodou",  " Pozemek ",
+                               " Silnice ",  " Symboly "};
+    ASSERT_EQ(tabs()->count(), 8);
+    for (int index = 0; index < 8; ++index) {
+        EXPECT_EQ(tabs()->tabText(index), captions[index]);
+        // Every tab can be clicked: all eight fit beside each other.
+        EXPECT_TRUE(tabBar()->rect().contains(tabBar()->tabRect(index))) << index;
+    }
+}
+
+TEST_F(TForm1Test, CategoryTablesHaveTheirColumnsAndFifteenEmptyRowsBeforeTheFirstReading) {
+    openWindow();
+    const struct {
+        const char* name;
+        int left;
+        int height;
+        std::array<int, 5> widths;
+    } tables[] = {
+        {"StringGrid2", 8, 265, {30, 303, 42, 52, 72}},
+        {"StringGrid3", 8, 265, {30, 240, 71, 52, 65}},
+        {"StringGrid4", 8, 265, {30, 231, 76, 65, 61}},
+        {"StringGrid5", 8, 265, {30, 272, 73, 63, 61}},
+        {"StringGrid6", 8, 257, {30, 249, 79, 64, 62}},
+        {"StringGrid7", 8, 265, {30, 223, 87, 74, 81}},
+        {"StringGrid9", 8, 257, {30, 221, 83, 86, 82}},
+        {"StringGrid10", 9, 265, {30, 206, 83, 89, 89}},
+    };
+    for (const auto& expected : tables) {
+        SCOPED_TRACE(expected.name);
+        const auto* view = control<QTableView>(expected.name);
+        ASSERT_NE(view, nullptr);
+        EXPECT_EQ(view->geometry(), QRect(expected.left, 8, 537, expected.height));
+        for (int column = 0; column < 5; ++column)
+            EXPECT_EQ(view->columnWidth(column), expected.widths[static_cast<std::size_t>(column)]);
+        // The header row and 14 body rows, all of height 19 and empty.
+        EXPECT_EQ(view->model()->rowCount(), 14);
+        EXPECT_EQ(view->horizontalHeader()->height(), 19);
+        EXPECT_EQ(view->rowHeight(13), 19);
+        EXPECT_EQ(shownCell(expected.name, 13, 4), QString());
+        EXPECT_EQ(view->editTriggers(), QAbstractItemView::NoEditTriggers);
+    }
+    EXPECT_EQ(control<QTableView>("StringGrid2")->focusPolicy(), Qt::ClickFocus);
+    EXPECT_EQ(control<QTableView>("StringGrid5")->selectionMode(),
+              QAbstractItemView::SingleSelection);
+    EXPECT_EQ(control<QTableView>("StringGrid3")->selectionMode(),
+              QAbstractItemView::ContiguousSelection);
+}
+
+TEST_F(TForm1Test, PickingTheWorkedExampleFillsTheTablesAndShowsTheFigures) {
+    openWindow();
+    clickFile(QString::fromUtf8(kWorkedExample));
+    EXPECT_EQ(field("INF_celkova_cena"), QStringLiteral(" 13 730,00"));
+    EXPECT_EQ(field("INF_cena_kategorie"), QStringLiteral(" 3 750,00"));
+    EXPECT_TRUE(enabled("Button15"));
+    EXPECT_FALSE(enabled("Button16"));
+    EXPECT_EQ(shownCell("StringGrid2", 0, 0), QStringLiteral("1"));
+    EXPECT_TRUE(shownCell("StringGrid2", 0, 1).contains(QStringLiteral("javor babyka")));
+    EXPECT_TRUE(shownCell("StringGrid3", 0, 1).contains(QStringLiteral("Lavička")));
+    EXPECT_TRUE(catcher->messages.empty());
+    // A reading changes neither the tab nor the highlighting.
+    EXPECT_EQ(tabs()->currentIndex(), 0);
+    EXPECT_TRUE(highlightedTabs().empty());
+}
+
+TEST_F(TForm1Test, KeyboardSelectionInTheFileListReadsTheFile) {
+    openWindow();
+    auto* list = control<QListWidget>("FileListBox1");
+    list->setFocus();
+    // Nothing is selected yet: Down picks the first file, then the next.
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(selectedFile(), QString::fromUtf8(kLargerSample));
+    EXPECT_NE(field("INF_celkova_cena"), QStringLiteral("0,00"));
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(selectedFile(), QString::fromUtf8(kWorkedExample));
+    EXPECT_EQ(field("INF_celkova_cena"), QStringLiteral(" 13 730,00"));
+    EXPECT_TRUE(enabled("Button15"));
+}
+
+TEST_F(TForm1Test, ClickingATabShowsItsSubtotalAndHighlightsIt) {
+    openWindow();
+    clickFile(QString::fromUtf8(kWorkedExample));
+    clickTab(3);
+    EXPECT_EQ(tabs()->currentIndex(), 3);
+    EXPECT_EQ(field("INF_cena_kategorie"), QStringLiteral("0,00"));
+    EXPECT_EQ(highlightedTabs(), std::vector<int>{3});
+    clickTab(1);
+    EXPECT_EQ(field("INF_cena_kategorie"), QStringLiteral(" 9 000,00"));
+    EXPECT_EQ(highlightedTabs(), std::vector<int>{1});
+    // The total stays.
+    EXPECT_EQ(field("INF_celkova_cena"), QStringLiteral(" 13 730,00"));
+}
+
+TEST_F(TForm1Test, LeftAndRightInTheFileListMoveTheTabAndKeepTheFile) {
+    openWindow();
+    clickFile(QString::fromUtf8(kWorkedExample));
+    auto* list = control<QListWidget>("FileListBox1");
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Right);
+    EXPECT_EQ(tabs()->currentIndex(), 1);
+    EXPECT_EQ(highlightedTabs(), std::vector<int>{1});
+    EXPECT_EQ(selectedFile(), QString::fromUtf8(kWorkedExample));
+    EXPECT_EQ(field("INF_cena_kategorie"), QStringLiteral(" 9 000,00"));
+    for (int step = 0; step < 6; ++step)
+        QTest::keyClick(list, Qt::Key_Right);
+    // The arrow keys go no further than the sixth tab.
+    EXPECT_EQ(tabs()->currentIndex(), 5);
+    QTest::keyClick(list, Qt::Key_Left);
+    EXPECT_EQ(tabs()->currentIndex(), 4);
+    EXPECT_EQ(highlightedTabs(), std::vector<int>{4});
+    EXPECT_EQ(selectedFile(), QString::fromUtf8(kWorkedExample));
+    EXPECT_EQ(field("INF_celkova_cena"), QStringLiteral(" 13 730,00"));
+    EXPECT_TRUE(catcher->messages.empty());
+}
+
+TEST_F(TForm1Test, ChangingThePlantNameModeReadsAgainAndSorts) {
+    openWindow();
+    clickFile(QString::fromUtf8(kLargerSample));
+    const QStringList both = plantNames();
+    ASSERT_GT(both.size(), 3);
+    clickRadio("RadioGroup2", 0);  // "první"
+    const QStringList first = plantNames();
+    clickRadio("RadioGroup2", 1);  // "druhý"
+    const QStringList second = plantNames();
+    // "oba" keeps the list's order; one name sorts by it, in Czech order.
+    EXPECT_EQ(both[0], QStringLiteral("Tilia cordata - lípa srdčitá"));
+    EXPECT_EQ(first[0], QStringLiteral("Acer 'Autumn-Blaze'"));
+    EXPECT_EQ(second[0], QStringLiteral("barvínek menší"));
+    EXPECT_EQ(second[1], QStringLiteral("borovice kleč"));
+    EXPECT_EQ(first.size(), both.size());
+    EXPECT_EQ(second.size(), both.size());
+    // Each mode keeps the figures and the file.
+    EXPECT_EQ(selectedFile(), QString::fromUtf8(kLargerSample));
+    EXPECT_TRUE(enabled("Button15"));
+    EXPECT_TRUE(catcher->messages.empty());
+}
+
+TEST_F(TForm1Test, ChangingTheHostEditionResetsTheFiguresAndKeepsTheTables) {
+    namespace fs = std::filesystem;
+    const fs::path trial = documents() / "Verdigo 2016 Trial";
+    fs::create_directories(trial / "Price Lists");
+    fs::create_directories(trial / "Material Lists");
+    fs::copy_file(materialFolder() / kWorkedExample, trial / "Material Lists" / "Zkouška.txt");
+    openWindow();
+    clickFile(QString::fromUtf8(kWorkedExample));
+    clickTab(1);
+    const QString plant = shownCell("StringGrid2", 0, 1);
+
+    clickRadio("RadioGroup3", 0);  // "zkuš. verze"
+    EXPECT_EQ(field("INF_celkova_cena"), QStringLiteral("0,00"));
+    EXPECT_EQ(field("INF_cena_kategorie"), QStringLiteral("0,00"));
+    EXPECT_FALSE(enabled("Button15"));
+    EXPECT_FALSE(enabled("Button16"));
+    EXPECT_EQ(listedFiles(), QStringList{QStringLiteral("Zkouška.txt")});
+    EXPECT_EQ(shownCell("StringGrid2", 0, 1), plant);
+    EXPECT_TRUE(catcher->messages.empty());
+
+    // Back to the full edition; then a missing folder is a message, no more.
+    clickRadio("RadioGroup3", 1);
+    EXPECT_EQ(listedFiles().size(), 2);
+    fs::remove_all(trial);
+    clickRadio("RadioGroup3", 0);
+    EXPECT_EQ(
+        catcher->texts(),
+        (std::vector<QString>{QStringLiteral("Složka se seznamem ceníků nebyla nalezena"),
+                              QStringLiteral("Složka se seznamem kalkulací nebyla nalezena")}));
+    EXPECT_EQ(shownCell("StringGrid2", 0, 1), plant);
+    EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(TForm1Test, FilesWrittenOrRemovedByTheHostShowUpAndTheSelectionStays) {
+    namespace fs = std::filesystem;
+    openWindow();
+    clickFile(QString::fromUtf8(kWorkedExample));
+    const QString worked = QString::fromUtf8(kWorkedExample);
+
+    // Sorted before both samples: the selected file moves down a row.
+    fs::copy_file(materialFolder() / kWorkedExample, materialFolder() / "Altán.txt");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return listedFiles().size() == 3; }, 5000));
+    EXPECT_EQ(listedFiles().first(), QStringLiteral("Altán.txt"));
+    EXPECT_EQ(selectedFile(), worked);
+    EXPECT_EQ(control<QListWidget>("FileListBox1")->currentRow(), 2);
+
+    fs::remove(materialFolder() / kLargerSample);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return listedFiles().size() == 2; }, 5000));
+    EXPECT_EQ(selectedFile(), worked);
+    // Following the folder reads nothing; the figures and the export stay.
+    EXPECT_EQ(field("INF_celkova_cena"), QStringLiteral(" 13 730,00"));
+    EXPECT_TRUE(enabled("Button15"));
+
+    // The arrow keys still read the file selected, now in its new row.
+    auto* list = control<QListWidget>("FileListBox1");
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Right);
+    EXPECT_EQ(selectedFile(), worked);
+    EXPECT_EQ(field("INF_cena_kategorie"), QStringLiteral(" 9 000,00"));
+    EXPECT_TRUE(catcher->messages.empty());
+}
+
+TEST_F(TForm1Test, CtrlShiftDOpensTheDeveloperPanel) {
+    openWindow();
+    QTest::keyClick(form.get(), Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
+    auto* panel = form->findChild<QWidget*>(QStringLiteral("DeveloperPanel"));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_TRUE(panel->isVisible());
+    for (const char* name :
+         {"Button2",  "Button3",  "Button4",  "Button5",  "Button6",  "Button7",  "Button8",
+          "Button9",  "Button10", "Button11", "Button12", "Button13", "Button14", "Button17",
+          "Button18", "Button19", "Button20", "Button21", "Button22", "Button23"})
+        EXPECT_NE(panel->findChild<QPushButton*>(QString::fromLatin1(name)), nullptr) << name;
+    // Nothing of it is in the main window's client area.
+    EXPECT_EQ(panel->window(), panel);
+}
+
+TEST_F(TForm1Test, ZavritEndsTheToolWithoutAQuestion) {
+    openWindow();
+    auto* panel = form->openDeveloperPanel();
+    QTimer::singleShot(0, form.get(), [this] { clickButton("Button1"); });
+    // A guard, should the window not end the event loop.
+    QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(99); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_TRUE(catcher->messages.empty());
+}
+
+}  // namespace
+}  // namespace ek::test
