@@ -8,9 +8,9 @@ namespace xls {
 
 namespace {
 
-// Room for the next cells of a row: four, then eight (most rows hold a
-// handful of cells), then by half again. Growing one cell at a time cost a
-// reallocation and a copy for every cell of a row filled column by column.
+// Room for more cells of a row once its block is full: four, then eight,
+// then by half again, so that a row filled column by column is not
+// reallocated for each cell.
 std::uint8_t NextCapacity(std::uint8_t capacity) {
     const int next = capacity < 4 ? 4 : capacity < 8 ? 8 : capacity + capacity / 2;
     return static_cast<std::uint8_t>(std::min(next, 128));
@@ -23,21 +23,24 @@ TXLSCellHeap::~TXLSCellHeap() = default;
 TXLSCellHeap::TXLSCellHeap(TXLSCellHeap&&) noexcept = default;
 TXLSCellHeap& TXLSCellHeap::operator=(TXLSCellHeap&&) noexcept = default;
 
-TXLSCellRef& TXLSCellHeap::ColumnBlock::Insert(const TXLSCellRef& cell) {
-    TXLSCellRef* const end = cells.get() + count;
+template <std::uint8_t Local>
+TXLSCellRef& TXLSCellHeap::ColumnBlock<Local>::Insert(const TXLSCellRef& cell) {
+    TXLSCellRef* const first = Data();
+    TXLSCellRef* const end = first + count;
     TXLSCellRef* const place = std::lower_bound(
-        cells.get(), end, cell.Column().value,
+        first, end, cell.Column().value,
         [](const TXLSCellRef& c, std::uint8_t column) { return c.Column().value < column; });
-    const auto offset = place - cells.get();
+    const auto offset = place - first;
     if (count == capacity) {
         capacity = NextCapacity(capacity);
         auto grown = std::make_unique_for_overwrite<TXLSCellRef[]>(capacity);
-        std::copy(cells.get(), place, grown.get());
+        std::copy(first, place, grown.get());
         std::copy(place, end, grown.get() + offset + 1);
-        cells = std::move(grown);
+        spilled = std::move(grown);
     } else {
         std::copy_backward(place, end, end + 1);
     }
+    TXLSCellRef* const cells = Data();
     cells[offset] = cell;
     ++count;
     return cells[offset];
@@ -57,10 +60,11 @@ TXLSCellHeap::RowBlock& TXLSCellHeap::RowForWriting(RowIndex row) {
 }
 
 TXLSCellRef& TXLSCellHeap::Insert(RowIndex row, ColumnIndex column, XfIndex xf) {
-    ColumnBlock& block = RowForWriting(row)[column.value / kHalfWidth];
-    assert(block.Find(column.value) == nullptr);
+    RowBlock& block = RowForWriting(row);
+    assert(Find(row, column) == nullptr);
     ++count_;
-    return block.Insert(TXLSCellRef(row, column, xf));
+    const TXLSCellRef cell(row, column, xf);
+    return column.value < kHalfWidth ? block.low.Insert(cell) : block.high.Insert(cell);
 }
 
 std::array<std::span<const TXLSCellRef>, 2> TXLSCellHeap::RowCells(RowIndex row) const {
@@ -68,7 +72,7 @@ std::array<std::span<const TXLSCellRef>, 2> TXLSCellHeap::RowCells(RowIndex row)
     if (rowBlock == nullptr) {
         return {};
     }
-    return {(*rowBlock)[0].Cells(), (*rowBlock)[1].Cells()};
+    return {rowBlock->low.Cells(), rowBlock->high.Cells()};
 }
 
 }  // namespace xls

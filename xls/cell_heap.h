@@ -14,8 +14,9 @@ namespace xls {
 
 // The sparse cell store of one sheet: row / 256, row mod 256, column / 128,
 // column mod 128. The first level's blocks are made on first use; the last
-// level holds only the cells present, in column order (a row of five cells
-// costs about 150 bytes, not a 128-slot array).
+// level holds only the cells present, in column order: up to eight of the
+// first 128 columns in the row's own block (160 bytes a row), the rest in
+// blocks that grow as needed, never a 128-slot array.
 //
 // References returned stay valid until the next Insert into the same row.
 class TXLSCellHeap {
@@ -31,7 +32,9 @@ class TXLSCellHeap {
         if (!group) {
             return nullptr;
         }
-        return (*group)[row.value & 0xFF][column.value / kHalfWidth].Find(column.value);
+        const RowBlock& block = (*group)[row.value & 0xFF];
+        return column.value < kHalfWidth ? block.low.Find(column.value)
+                                         : block.high.Find(column.value);
     }
     TXLSCellRef* Find(RowIndex row, ColumnIndex column) {
         return const_cast<TXLSCellRef*>(std::as_const(*this).Find(row, column));
@@ -54,16 +57,23 @@ class TXLSCellHeap {
 
   private:
     static constexpr int kHalfWidth = 128;
-    // The cells of one row in columns 0..127 or 128..255, in column order.
+    // The cells of one row in columns 0..127 or 128..255, in column order:
+    // the first `Local` of them inside the row's block, so that a setter
+    // running down a column reads the rows' cells one after the other in
+    // memory; more move to a block of their own.
+    template <std::uint8_t Local>
     struct ColumnBlock {
-        std::unique_ptr<TXLSCellRef[]> cells;
+        std::array<TXLSCellRef, Local> local;
+        std::unique_ptr<TXLSCellRef[]> spilled;
         std::uint8_t count = 0;
-        std::uint8_t capacity = 0;
+        std::uint8_t capacity = Local;
 
-        std::span<const TXLSCellRef> Cells() const { return {cells.get(), count}; }
+        const TXLSCellRef* Data() const { return spilled ? spilled.get() : local.data(); }
+        TXLSCellRef* Data() { return spilled ? spilled.get() : local.data(); }
+        std::span<const TXLSCellRef> Cells() const { return {Data(), count}; }
         // A row holds a handful of cells: a walk beats a binary search.
-        TXLSCellRef* Find(std::uint8_t column) const {
-            TXLSCellRef* const first = cells.get();
+        const TXLSCellRef* Find(std::uint8_t column) const {
+            const TXLSCellRef* const first = Data();
             for (std::uint8_t i = 0; i < count; ++i) {
                 if (first[i].Column().value >= column) {
                     return first[i].Column().value == column ? first + i : nullptr;
@@ -73,7 +83,11 @@ class TXLSCellHeap {
         }
         TXLSCellRef& Insert(const TXLSCellRef& cell);
     };
-    using RowBlock = std::array<ColumnBlock, 2>;
+    // Eight cells of the first half in place: the export's rows have five.
+    struct RowBlock {
+        ColumnBlock<8> low;
+        ColumnBlock<0> high;
+    };
     using RowGroup = std::array<RowBlock, 256>;
 
     const RowBlock* FindRow(RowIndex row) const;
