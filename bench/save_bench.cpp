@@ -5,13 +5,13 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <vector>
 
 #include "bench/allocation_meter.h"
 #include "bench/category_table.h"
+#include "bench/plain_write.h"
 #include "bench/scratch_folder.h"
 #include "export/category_sheet_layout.h"
 #include "export/category_sheets.h"
@@ -66,7 +66,7 @@ void BM_SaveToMemory(benchmark::State& state) {
     }
 }
 
-void BM_Fwrite(benchmark::State& state) {
+void fwriteSameBytes(benchmark::State& state, Durability durability) {
     const auto workbook =
         workbookOf(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     std::vector<std::uint8_t> bytes;
@@ -74,13 +74,18 @@ void BM_Fwrite(benchmark::State& state) {
     const ScratchFolder folder("fwrite");
     const std::string file = (folder.path() / "plain.xls").string();
     for (auto _ : state) {
-        std::FILE* out = std::fopen(file.c_str(), "wb");
-        if (out == nullptr || std::fwrite(bytes.data(), 1, bytes.size(), out) != bytes.size())
+        if (!writeWithFwrite(file, bytes, durability))
             state.SkipWithError("the write failed");
-        if (out != nullptr)
-            std::fclose(out);
     }
     state.counters["bytes"] = static_cast<double>(bytes.size());
+}
+
+void BM_Fwrite(benchmark::State& state) {
+    fwriteSameBytes(state, Durability::Buffered);
+}
+// The save also waits until its file is on the disk.
+void BM_FwriteSynced(benchmark::State& state) {
+    fwriteSameBytes(state, Durability::Synced);
 }
 
 BENCHMARK(BM_SaveAs)
@@ -94,6 +99,12 @@ BENCHMARK(BM_SaveToMemory)
     ->Args({1, 65536})
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Fwrite)
+    ->ArgNames({"sheets", "rows"})
+    ->Args({8, 8192})
+    ->Args({1, 65536})
+    ->Unit(benchmark::kMillisecond);
+
+BENCHMARK(BM_FwriteSynced)
     ->ArgNames({"sheets", "rows"})
     ->Args({8, 8192})
     ->Args({1, 65536})
