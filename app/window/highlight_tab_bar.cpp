@@ -80,10 +80,15 @@ void HighlightTabBar::paintTab(QStylePainter& painter, int index) const {
     QStyleOptionTab option;
     initStyleOption(&option, index);
     painter.drawControl(QStyle::CE_TabBarTabShape, option);
-    const QFont captions = isHighlighted(index) ? boldVersion(captionFont()) : captionFont();
-    painter.setFont(captions);
-    option.fontMetrics = QFontMetrics(captions);
-    painter.drawControl(QStyle::CE_TabBarTabLabel, option);
+    // The caption is drawn here, centred in the whole tab: the style's label
+    // would keep its own wider padding and clip the caption in these margins.
+    QRect caption = option.rect;
+    if (!option.state.testFlag(QStyle::State_Selected))
+        caption.translate(0,
+                          style()->pixelMetric(QStyle::PM_TabBarTabShiftVertical, &option, this));
+    painter.setFont(isHighlighted(index) ? boldVersion(captionFont()) : captionFont());
+    painter.drawItemText(caption, Qt::AlignCenter, option.palette, isTabEnabled(index),
+                         tabText(index), QPalette::WindowText);
 }
 
 void HighlightTabBar::paintEvent(QPaintEvent* /*event*/) {

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyle>
 
 #include "app/window/category_table_view.h"
 #include "app/window/developer_panel.h"
@@ -40,6 +41,7 @@ constexpr int kFileItemHeight = 13;
 constexpr int kTableTop = 8;
 constexpr int kTableWidth = 537;
 constexpr int kTableColumns = 5;
+constexpr double kSmallestCaptionPoints = 6.0;
 
 struct TabTable {
     int left;
@@ -72,10 +74,25 @@ Control* place(Control* control, const char* name, const QRect& geometry) {
     return control;
 }
 
+// A caption too wide for its button in a wider fallback font is set a little
+// smaller rather than clipped.
+void fitCaption(QPushButton* button) {
+    const QStyle* style = button->style();
+    const int padding = 2 * (style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+                             style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button));
+    QFont font = button->font();
+    while (font.pointSizeF() - 0.5 >= kSmallestCaptionPoints &&
+           QFontMetrics(font).horizontalAdvance(button->text()) + padding > button->width())
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    if (font != button->font())
+        button->setFont(font);
+}
+
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
                         const QRect& geometry) {
     auto* button = place(new QPushButton(caption, parent), name, geometry);
     button->setAutoDefault(false);
+    fitCaption(button);
     return button;
 }
 
