@@ -3,7 +3,6 @@
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/resource.h>
-#include <unistd.h>
 
 #include <fstream>
 #include <iterator>
@@ -52,10 +51,6 @@ std::set<std::string> entriesOf(const fs::path& folder) {
     for (const fs::directory_entry& entry : fs::directory_iterator(folder))
         names.insert(entry.path().filename().string());
     return names;
-}
-
-bool runningAsRoot() {
-    return ::geteuid() == 0;
 }
 
 FileSizeLimit::FileSizeLimit(std::uint64_t bytes) {

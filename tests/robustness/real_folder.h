@@ -32,9 +32,6 @@ platform::Bytes readBytes(const std::filesystem::path& path);
 // Names of everything in `folder` (files and folders, hidden ones too).
 std::set<std::string> entriesOf(const std::filesystem::path& folder);
 
-// Root ignores file modes, so tests of read-only files and folders skip.
-bool runningAsRoot();
-
 // While it lives, a file cannot grow past `bytes`: a write beyond fails as on
 // a full disk (EFBIG, with the signal that would end the process ignored).
 class FileSizeLimit {
