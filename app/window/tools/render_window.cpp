@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QImage>
 #include <QListWidget>
 #include <QPixmap>
@@ -39,6 +40,9 @@ int main(int argc, char** argv) {
     parser.process(application);
     if (!parser.isSet(QStringLiteral("output")))
         return fail(QStringLiteral("Chybí --output FILE."));
+    // Made absolute before the window exists: its file lists make their
+    // folders the current directory.
+    const QString output = QFileInfo(parser.value(QStringLiteral("output"))).absoluteFilePath();
 
     ek::platform::SystemPlatformOptions options;
     options.documentsFolder = ek::app::stateText(parser.value(QStringLiteral("documents")));
@@ -64,7 +68,6 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
     }
 
-    const QString output = parser.value(QStringLiteral("output"));
     if (!form.grab().save(output, "PNG"))
         return fail(QStringLiteral("Obrázek \"%1\" se nepodařilo uložit.").arg(output));
     return 0;
