@@ -1,10 +1,12 @@
 // Faults of the real file system around "Export XLS" and the OpenOffice
-// hand-off: a disk that fills up at any point of the save, a failing rename,
-// an export folder that is missing, became a file or is read-only, a
-// read-only earlier workbook or OpenOffice copy, a copy that cannot be made,
-// a missing or broken OpenOffice program. Each shows its message, keeps the
-// previous workbook byte for byte, leaves no temporary file, and the next
-// export works.
+// hand-off: a disk that fills up at any point of the save, a write that fails
+// after any number of bytes, a failing rename, an export folder that is
+// missing, became a file or is read-only, a read-only earlier workbook or
+// OpenOffice copy, an earlier copy that cannot be deleted, a copy that cannot
+// be made or is cut short, a missing or broken OpenOffice program. Each
+// shows its message, keeps the previous workbook byte for byte, leaves no
+// temporary file, and the next export works. File modes bind even when the
+// tests run as root.
 
 #include <gtest/gtest.h>
 
@@ -20,6 +22,7 @@
 #include "export/generovat_tabulku.h"
 #include "platform/automation.h"
 #include "platform/unicode.h"
+#include "robustness/file_modes.h"
 #include "robustness/real_folder.h"
 #include "robustness/real_session.h"
 #include "support/sample_files.h"
@@ -47,6 +50,7 @@ class FailingFileSystem final : public xls::FileSystem {
     std::uint64_t writeBudget = UINT64_MAX;
     bool failFlush = false;
     bool failReplace = false;
+    std::vector<std::size_t> writes;  // the size of each write asked for
 
     Created createNew(const std::u16string& path) override {
         Created created = native_.createNew(path);
@@ -67,6 +71,7 @@ class FailingFileSystem final : public xls::FileSystem {
         File(std::unique_ptr<xls::WritableFile> file, FailingFileSystem& owner)
             : file_(std::move(file)), owner_(owner) {}
         bool writeAt(std::uint64_t offset, std::span<const std::uint8_t> bytes) override {
+            owner_.writes.push_back(bytes.size());
             if (bytes.size() > owner_.writeBudget) {
                 file_->writeAt(offset, bytes.first(owner_.writeBudget));
                 owner_.writeBudget = 0;
@@ -151,18 +156,57 @@ TEST_F(ExportFaults, DiskFullAtAnyPointOfTheSaveKeepsThePreviousWorkbook) {
     expectUsable();
 }
 
-TEST_F(ExportFaults, FailingWriteFlushOrRenameOfTheExportKeepsThePreviousWorkbook) {
-    const std::uint64_t size = exportBytes().size();
+// A material list of `count` garden objects.
+platform::Bytes gardenObjects(int count) {
+    std::u16string text = u"Projekt\r\nOstatní objekty zahrady\r\n";
+    for (int item = 1; item <= count; ++item) {
+        text +=
+            u"Objekt " + platform::fromUtf8(std::to_string(item)) + u"\t1\t1,00 Kč\t1,00 Kč\r\n";
+    }
+    return utf16File(text + u"Konec\r\n");
+}
+
+// Numbers of bytes after which a write fails: just before, at and after the
+// end of every write the save makes, and spread over the whole file.
+std::set<std::uint64_t> failurePoints(const std::vector<std::size_t>& writes) {
+    std::set<std::uint64_t> points;
+    std::uint64_t end = 0;
+    for (const std::size_t write : writes) {
+        points.insert({end == 0 ? 0 : end - 1, end, end + 1});
+        end += write;
+    }
+    for (std::uint64_t point = 0; point < end; point += end / 40)
+        points.insert(point);
+    points.erase(points.lower_bound(end), points.end());  // all written: no failure
+    return points;
+}
+
+TEST_F(ExportFaults, WriteFailingAfterAnyNumberOfBytesKeepsThePreviousWorkbook) {
+    // Large enough to be written in several pieces.
+    ASSERT_EQ(session.read(kName + ".txt", gardenObjects(1500)), "");
     const std::u16string path = exporter::exportPath(session.state);
-    for (std::uint64_t budget = 0; budget < size; budget += 1000) {
+    // One workbook saved again and again: building it would take most of the time.
+    xls::TXLSWorkbook workbook;
+    exporter::buildWorkbook(workbook, session.state);
+    const auto saveWith = [&](FailingFileSystem& failing) {
+        return xls::SaveAs(workbook, path, failing);
+    };
+    FailingFileSystem measuring;
+    measuring.failFlush = true;
+    ASSERT_EQ(saveWith(measuring), xls::kSaveAsFailed);
+    ASSERT_GE(measuring.writes.size(), 4u);
+    for (const std::uint64_t budget : failurePoints(measuring.writes)) {
         SCOPED_TRACE(budget);
-        xls::TXLSWorkbook workbook;
-        exporter::buildWorkbook(workbook, session.state);
         FailingFileSystem failing;
         failing.writeBudget = budget;
-        EXPECT_EQ(xls::SaveAs(workbook, path, failing), xls::kSaveAsFailed);
+        EXPECT_EQ(saveWith(failing), xls::kSaveAsFailed);
         expectPreviousWorkbook();
     }
+    expectUsable();
+}
+
+TEST_F(ExportFaults, FailingFlushOrRenameOfTheExportKeepsThePreviousWorkbook) {
+    const std::u16string path = exporter::exportPath(session.state);
     for (const bool flush : {true, false}) {
         xls::TXLSWorkbook workbook;
         exporter::buildWorkbook(workbook, session.state);
@@ -208,8 +252,9 @@ TEST_F(ExportFaults, ExportWhoseNameIsTakenByAFolder) {
 }
 
 TEST_F(ExportFaults, ReadOnlyExportFolderOrPreviousWorkbook) {
-    if (runningAsRoot())
-        GTEST_SKIP() << "root writes whatever the modes say";
+    const ModesEnforced modes;
+    if (!modes.active())
+        GTEST_SKIP() << "file modes cannot be made to bind";
     const fs::path folder = session.materialLists();
     fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
     expectFailedExport();
@@ -233,18 +278,88 @@ class OpenOfficeFaults : public ExportFaults {
             RealSession::indexOf(session.state.FileListBox1, kName + ".txt");
         ASSERT_EQ(session.read(), "");
         ASSERT_TRUE(exporter.Button15Click());
+        previous = readBytes(workbookFile());
         session.messages.clear();
     }
     // The copy lands in the current directory, the folder a file list entered last.
     fs::path copyFile() const {
         return fs::current_path() / platform::toUtf8(exporter::copyPath(session.state));
     }
+    std::u16string copyFailedMessage() const {
+        return u"Soubor \"" + exporter::copyPath(session.state) + u"\" se nepodařilo zkopírovat.";
+    }
+    // What the copy's folder holds besides the copy itself: no temporary file.
+    std::set<std::string> besideTheCopy() const {
+        std::set<std::string> names = entriesOf(copyFile().parent_path());
+        names.erase(copyFile().filename().string());
+        return names;
+    }
+    const platform::Bytes earlierCopy{'s', 't', 'a', 'r', 'a'};
 };
 
 TEST_F(OpenOfficeFaults, ReadOnlyEarlierCopyIsReplaced) {
     useProgram("/bin/true");
-    writeBytes(copyFile(), {'s', 't', 'a', 'r', 'a'});
+    const std::set<std::string> others = besideTheCopy();
+    writeBytes(copyFile(), earlierCopy);
     fs::permissions(copyFile(), fs::perms::owner_read);
+    const ModesEnforced modes;  // a read-only copy is read-only for root as well
+    exporter.Button14Click();
+    EXPECT_TRUE(session.messages.empty());
+    EXPECT_EQ(readBytes(copyFile()), readBytes(workbookFile()));
+    EXPECT_EQ(besideTheCopy(), others);
+}
+
+TEST_F(OpenOfficeFaults, EarlierCopyThatCannotBeDeletedStopsWithTheInputOutputError) {
+    const ModesEnforced modes;
+    if (!modes.active())
+        GTEST_SKIP() << "file modes cannot be made to bind";
+    useProgram("/bin/true");
+    writeBytes(copyFile(), earlierCopy);
+    const fs::path folder = copyFile().parent_path();
+    const std::set<std::string> before = entriesOf(folder);
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+    std::string error;
+    try {
+        exporter.Button14Click();
+    } catch (const platform::IoError& raised) {
+        error = raised.what();
+    }
+    fs::permissions(folder, fs::perms::owner_all);
+    EXPECT_EQ(error, "Access denied");
+    EXPECT_TRUE(session.messages.empty());
+    EXPECT_EQ(readBytes(copyFile()), earlierCopy);
+    EXPECT_EQ(entriesOf(folder), before);
+    EXPECT_EQ(readBytes(workbookFile()), previous);
+    exporter.Button14Click();
+    EXPECT_EQ(readBytes(copyFile()), readBytes(workbookFile()));
+}
+
+// A copy cut short would open as a damaged workbook: it is not left there.
+TEST_F(OpenOfficeFaults, CopyOnAFullDiskLeavesNoPartOfItBehind) {
+    useProgram("/bin/true");
+    const std::set<std::string> others = besideTheCopy();
+    const std::uint64_t size = readBytes(workbookFile()).size();
+    for (const std::uint64_t limit :
+         {std::uint64_t{0}, std::uint64_t{1}, std::uint64_t{4096}, size / 2, size - 1}) {
+        SCOPED_TRACE(limit);
+        writeBytes(copyFile(), earlierCopy);
+        {
+            const FileSizeLimit full(limit);
+            exporter.Button17Click();  // copies over the earlier copy
+        }
+        EXPECT_EQ(session.messages, std::vector<std::u16string>{copyFailedMessage()});
+        EXPECT_EQ(readBytes(copyFile()), earlierCopy);
+        {
+            const FileSizeLimit full(limit);
+            exporter.Button14Click();  // deletes the earlier copy first
+        }
+        EXPECT_EQ(session.messages,
+                  (std::vector<std::u16string>{copyFailedMessage(), copyFailedMessage()}));
+        EXPECT_FALSE(fs::exists(copyFile()));
+        EXPECT_EQ(besideTheCopy(), others);
+        session.messages.clear();
+        EXPECT_EQ(readBytes(workbookFile()), previous);
+    }
     exporter.Button14Click();
     EXPECT_TRUE(session.messages.empty());
     EXPECT_EQ(readBytes(copyFile()), readBytes(workbookFile()));
@@ -256,6 +371,8 @@ TEST_F(OpenOfficeFaults, MissingOrBrokenProgramIsReportedAndTheToolGoesOn) {
     EXPECT_EQ(session.messages,
               std::vector<std::u16string>{u"Tabulkový program OpenOffice v souboru "
                                           u"\"open_office_full_exe_name.txt\" neexistuje"});
+    EXPECT_EQ(readBytes(copyFile()), readBytes(workbookFile()));  // made before the check
+    session.messages.clear();
 
     const fs::path notAProgram = session.startFolder() / "soffice";
     writeBytes(notAProgram, {'x'});  // not executable
