@@ -14,6 +14,7 @@
 
 #include "calc/error.h"
 #include "export/export.h"
+#include "export/generovat_tabulku.h"
 #include "platform/automation.h"
 #include "platform/unicode.h"
 #include "robustness/real_folder.h"
@@ -24,6 +25,8 @@
 #include "support/host_folders.h"
 #include "support/reading_fixture.h"
 #include "support/sample_files.h"
+#include "xls/errors.h"
+#include "xls/workbook.h"
 
 namespace ek::test {
 namespace {
@@ -260,11 +263,20 @@ TEST_F(ExportLimits, CategoryOf70000ItemsIsReadButNotExported) {
     expectUsable();
 }
 
+// The export's own check names the category; without it the workbook
+// library's refusal of a row past the sheet would be the message.
 TEST_F(ExportLimits, CategoryOneItemPastTheSheetIsNotExported) {
     ASSERT_EQ(session.read("Projekt.txt", utf16File(manyItems(65533))), "");
     EXPECT_EQ(exportMessage(),
               u"Kategorie \"Kalkulace zahradních objektů\" má 65533 položek; "
               u"list souboru XLS jich pojme nejvýše 65 532.");
+    xls::TXLSWorkbook workbook;
+    try {
+        exporter::buildWorkbook(workbook, session.state);
+        ADD_FAILURE() << "the last row fitted the sheet";
+    } catch (const xls::XlsError& error) {
+        EXPECT_STREQ(error.what(), "Invalid row/column index");
+    }
     expectUsable();
 }
 
