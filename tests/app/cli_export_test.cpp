@@ -10,6 +10,7 @@
 
 #include "../export/scratch_folder.h"
 #include "app/options.h"
+#include "platform/unicode.h"
 #include "support/fake_platform.h"
 #include "support/host_folders.h"
 #include "support/sample_files.h"

@@ -128,7 +128,7 @@ TEST_F(ExportTest, WithoutAnyCategoryAnEmptyWorkbookIsSaved) {
     buildWorkbook(workbook, k);
     EXPECT_EQ(workbook.Worksheets().Count(), 0);
     EXPECT_EQ(GenerovatTabulku(k), xls::kSaveAsSucceeded);
-    EXPECT_TRUE(fs::exists(scratch.path() / "Prázdný.xls"));
+    EXPECT_TRUE(fs::exists(scratch.path() / test::pathFromUtf8("Prázdný.xls")));
 }
 
 TEST_F(ExportTest, AFailedSaveGivesItsResultCode) {

@@ -30,6 +30,12 @@ FakePlatform::FakePlatform() {
 }
 
 Path FakePlatform::normalized(const Path& path) const {
+#ifdef _WIN32
+    // A real folder that a test shows through the fake ("C:/Users/..."): its
+    // drive stays in front, so that the path still names that folder.
+    if (path.size() >= 3 && path[1] == u':' && path[2] == u'/')
+        return path.substr(0, 2) + normalized(path.substr(2));
+#endif
     const Path full =
         (!path.empty() && path.front() == u'/') ? path : currentDirectory_ + u"/" + path;
     std::vector<Path> segments;

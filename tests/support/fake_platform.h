@@ -1,7 +1,8 @@
 #pragma once
 // An in-memory platform for tests: folders and files live in maps, messages
 // and started processes are recorded, failures can be injected per path.
-// Paths use "/"; relative paths are taken from the current directory.
+// Paths use "/"; relative paths are taken from the current directory. On
+// Windows a path may begin with a drive ("C:/"), for real folders shown here.
 
 #include <cstdint>
 #include <map>
