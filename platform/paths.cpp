@@ -25,9 +25,10 @@ Path joinPath(std::u16string_view folder, std::u16string_view name, char16_t sep
 bool isAbsolutePath(std::u16string_view path) {
 #ifdef _WIN32
     const bool drive = path.size() >= 3 && path[1] == u':' && isSeparator(path[2], u'\\');
-    const bool share =
-        path.size() >= 2 && isSeparator(path[0], u'\\') && isSeparator(path[1], u'\\');
-    return drive || share;
+    // A share ("\\server\x") and a path from the current drive's root ("\x",
+    // "/x"): the current directory must not be put before either.
+    const bool rooted = !path.empty() && isSeparator(path[0], u'\\');
+    return drive || rooted;
 #else
     return !path.empty() && path.front() == u'/';
 #endif

@@ -14,7 +14,9 @@ bool endsWithSeparator(std::u16string_view path, char16_t separator);
 // `folder` lacks; an empty folder gives a path from the root.
 Path joinPath(std::u16string_view folder, std::u16string_view name, char16_t separator);
 
-// "/x" on Linux; "C:\x", "C:/x" and "\\server\x" on Windows.
+// Whether `path` is taken as it stands, not from the current directory: "/x"
+// on Linux; "C:\x", "C:/x", "\\server\x" and, from the current drive's root,
+// "\x" and "/x" on Windows.
 bool isAbsolutePath(std::u16string_view path);
 
 // The folder part of `path` (without its last separator) and the name after it.

@@ -28,8 +28,13 @@ TEST(Paths, SplitKeepsTheRoot) {
 TEST(Paths, Absolute) {
 #ifdef _WIN32
     EXPECT_TRUE(isAbsolutePath(u"C:\\x"));
+    EXPECT_TRUE(isAbsolutePath(u"C:/x"));
     EXPECT_TRUE(isAbsolutePath(u"\\\\server\\x"));
+    EXPECT_TRUE(isAbsolutePath(u"\\x"));  // from the current drive's root
+    EXPECT_TRUE(isAbsolutePath(u"/x"));
     EXPECT_FALSE(isAbsolutePath(u"x\\y"));
+    EXPECT_FALSE(isAbsolutePath(u"C:x"));
+    EXPECT_FALSE(isAbsolutePath(u""));
 #else
     EXPECT_TRUE(isAbsolutePath(u"/x"));
     EXPECT_FALSE(isAbsolutePath(u"samples/Documents"));
