@@ -10,6 +10,7 @@
 #include "calc/kalkulace.h"
 #include "support/reading_fixture.h"
 #include "support/sample_files.h"
+#include "support/temporary_folder.h"
 
 namespace ek::calc {
 namespace {
@@ -17,8 +18,9 @@ namespace {
 using namespace ek::test;
 
 platform::Bytes sampleFile(const std::string& relative) {
-    const std::filesystem::path path =
-        std::filesystem::path(EK_SOURCE_DIR) / "samples/Documents/Verdigo 2016" / relative;
+    const std::filesystem::path path = pathFromUtf8(EK_SOURCE_DIR) /
+                                       pathFromUtf8("samples/Documents/Verdigo 2016") /
+                                       pathFromUtf8(relative);
     std::ifstream file(path, std::ios::binary);
     EXPECT_TRUE(file) << path;
     return platform::Bytes(std::istreambuf_iterator<char>(file), {});

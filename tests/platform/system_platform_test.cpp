@@ -2,13 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 
 #include "platform/platform.h"
 #include "platform/unicode.h"
+#include "support/temporary_folder.h"
 
 namespace ek::platform {
 namespace {
@@ -18,27 +24,24 @@ namespace fs = std::filesystem;
 class SystemPlatformTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "ek-platform-XXXXXX").string();
-#ifndef _WIN32
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-#endif
-        root_ = fs::path(pattern);
-        fs::create_directories(root_);
+        folder_.emplace("ek-platform-");
+        root_ = folder_->path();
         system_ = makeSystemPlatform();
     }
-    void TearDown() override {
-        fs::remove_all(root_);
-    }
+    void TearDown() override { folder_.reset(); }
 
-    // `relative` (UTF-8) under the scratch folder, as a platform path.
-    Path path(const std::string& relative) const {
-        return fromUtf8((root_ / relative).string());
+    // `relative` ('/'-separated UTF-8) under the scratch folder.
+    fs::path real(const std::string& relative) const {
+        return root_ / test::pathFromUtf8(relative);
     }
+    // The same as a platform path.
+    Path path(const std::string& relative) const { return test::platformPathOf(real(relative)); }
     void write(const std::string& relative, const std::string& content) const {
-        fs::create_directories((root_ / relative).parent_path());
-        std::ofstream(root_ / relative, std::ios::binary) << content;
+        fs::create_directories(real(relative).parent_path());
+        std::ofstream(real(relative), std::ios::binary) << content;
     }
 
+    std::optional<test::TemporaryFolder> folder_;
     fs::path root_;
     std::unique_ptr<Platform> system_;
 };
@@ -49,6 +52,10 @@ TEST_F(SystemPlatformTest, ListsMatchingFilesOnlyNotFoldersNorHiddenFiles) {
     write("Růžová zahrada.txt", "c");
     write("ceník.lst", "d");
     write(".skrytý.txt", "e");
+#ifdef _WIN32
+    // A leading dot hides a file on Linux only; Windows has an attribute.
+    ::SetFileAttributesW(real(".skrytý.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
+#endif
     write("složka.txt/uvnitř.txt", "f");
     const std::vector<Path> names = system_->listFiles(path(""), u"*.txt");
     EXPECT_EQ(names,
@@ -105,8 +112,8 @@ TEST_F(SystemPlatformTest, CurrentDirectoryFollowsChanges) {
     const Path before = system_->currentDirectory();
     ASSERT_TRUE(system_->setCurrentDirectory(path("Material Lists")));
     EXPECT_TRUE(system_->fileExists(u"a.txt"));
-    EXPECT_EQ(fs::canonical(fs::path(toUtf8(system_->currentDirectory()))),
-              fs::canonical(root_ / "Material Lists"));
+    EXPECT_EQ(fs::canonical(fs::path(system_->currentDirectory())),
+              fs::canonical(real("Material Lists")));
     EXPECT_FALSE(system_->setCurrentDirectory(path("chybí")));
     ASSERT_TRUE(system_->setCurrentDirectory(before));
 }
@@ -129,7 +136,7 @@ TEST_F(SystemPlatformTest, DocumentsFolderCanBeGivenAndOtherwiseFollowsXdg) {
     options.documentsFolder = u"samples/Documents";
     const Path start = system_->currentDirectory();
     EXPECT_EQ(makeSystemPlatform(options)->specialFolder(kDocuments),
-              start + u"/samples/Documents");
+              start + system_->separator() + u"samples/Documents");
 #ifndef _WIN32
     write("config/user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"$HOME/Dokumenty\"\n");
     const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";

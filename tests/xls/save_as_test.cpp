@@ -144,7 +144,12 @@ TEST_F(SaveAsTest, TheNameIsUsedUntrimmed) {
     fill(workbook);
     const std::string name = " padded.xls ";
     ASSERT_EQ(xls::SaveAs(workbook, wide((folder_ / name).string())), xls::kSaveAsSucceeded);
+#ifdef _WIN32
+    // Windows drops trailing blanks from every file name it is given.
+    EXPECT_EQ(listing(folder_), std::set<std::string>{" padded.xls"});
+#else
     EXPECT_EQ(listing(folder_), std::set<std::string>{name});
+#endif
 }
 
 TEST_F(SaveAsTest, ReplacesAnExistingFileCompletely) {
@@ -172,9 +177,13 @@ TEST_F(SaveAsTest, AFolderThatCannotHoldTheFileGivesMinus2) {
 }
 
 TEST_F(SaveAsTest, AFolderWithoutWriteRightsGivesMinus2) {
+#ifdef _WIN32
+    GTEST_SKIP() << "folder modes mean nothing to Windows";
+#else
     if (::geteuid() == 0) {
         GTEST_SKIP() << "running as root: file modes do not stop writes";
     }
+#endif
     const fs::path locked = folder_ / "locked";
     fs::create_directories(locked);
     writeAll(locked / "old.xls", "old content");
