@@ -47,6 +47,13 @@ set(CMAKE_CXX_FLAGS_RELEASE "-O2 -DNDEBUG" CACHE STRING "Flags of Release builds
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
+# No system libraries but those the compiler always adds (kernel32, user32,
+# shell32, advapi32): CMake would link ole32, oleaut32, uuid and others into
+# every program, and a library that forgot to name one would still link here
+# and fail in another build. (A plain variable: it shadows the cache entry
+# that CMake makes from its own list.)
+set(CMAKE_CXX_STANDARD_LIBRARIES "")
+
 # Wine through tests/windows/run-under-wine, which also keeps Wine's
 # background processes off ctest's pipes.
 find_program(EK_WINE NAMES wine wine64 PATHS /usr/lib/wine)
