@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <stdexcept>
+#include <string>
 
 #include "calc/collation_shortcut.h"
 
@@ -34,25 +35,64 @@ CzechCollation::CzechCollation() : collator_(std::make_shared<const Collator>())
 
 namespace {
 
-// Never a null pointer, which the system call refuses even for empty text.
-const wchar_t* wide(std::u16string_view text) {
-    return text.empty() ? L"" : reinterpret_cast<const wchar_t*>(text.data());
+// The system ranks punctuation otherwise than ICU: an apostrophe before a
+// hyphen before a blank, where ICU has a blank, then a hyphen, then an
+// apostrophe, and most of the other signs in another order too. So each
+// punctuation character of ASCII, and the en dash, is replaced by the one that
+// holds its place of ICU's order in the system's order; a no-break space is
+// a blank first, as ICU weighs the two alike. Both put all of these before
+// digits and letters, which the replacement leaves as they are.
+constexpr std::u16string_view kIcuOrder = u" _-\u2013,;:!?.'\"()[]{}@*/\\&#%`^+<=>|~$";
+constexpr std::u16string_view kSystemOrder = u"'-\u2013 !\"#$%&()*,./:;?@[\\]^_`{|}~+<=>";
+static_assert(kIcuOrder.size() == kSystemOrder.size());
+
+constexpr char16_t kEnDash = u'\u2013';
+constexpr char16_t kNoBreakSpace = u'\u00A0';
+
+struct AsciiInSystemOrder {
+    char16_t units[128];
+};
+
+constexpr AsciiInSystemOrder makeAsciiInSystemOrder() {
+    AsciiInSystemOrder table{};
+    for (char16_t unit = 0; unit < 128; ++unit)
+        table.units[unit] = unit;
+    for (std::size_t at = 0; at < kIcuOrder.size(); ++at) {
+        if (kIcuOrder[at] < 128)
+            table.units[kIcuOrder[at]] = kSystemOrder[at];
+    }
+    return table;
+}
+
+constexpr AsciiInSystemOrder kAsciiInSystemOrder = makeAsciiInSystemOrder();
+constexpr char16_t kEnDashInSystemOrder = kSystemOrder[kIcuOrder.find(kEnDash)];
+
+wchar_t inSystemOrder(char16_t unit) {
+    if (unit == kNoBreakSpace)
+        unit = u' ';
+    if (unit < 128)
+        return static_cast<wchar_t>(kAsciiInSystemOrder.units[unit]);
+    return static_cast<wchar_t>(unit == kEnDash ? kEnDashInSystemOrder : unit);
+}
+
+std::wstring inSystemOrder(std::u16string_view text) {
+    std::wstring out(text.size(), L'\0');
+    for (std::size_t at = 0; at < text.size(); ++at)
+        out[at] = inSystemOrder(text[at]);
+    return out;
 }
 
 }  // namespace
 
-int CzechCollation::compare(std::u16string_view a, std::u16string_view b) const {
-    const CollationShortcut shortcut = czechShortcut(a, b);
-    if (shortcut.decided)
-        return shortcut.order;
-    a.remove_prefix(shortcut.shared);
-    b.remove_prefix(shortcut.shared);
+int CzechCollation::collatorCompare(std::u16string_view a, std::u16string_view b) const {
+    const std::wstring left = inSystemOrder(a);
+    const std::wstring right = inSystemOrder(b);
     // SORT_STRINGSORT: blanks, apostrophes and hyphens count, before digits and
     // letters, as in ICU's order; the default word sort would skip apostrophes
     // and hyphens and put "Rosa 'Gloria Dei'" after "Rosa canina".
     const int result =
-        CompareStringEx(L"cs-CZ", LINGUISTIC_IGNORECASE | SORT_STRINGSORT, wide(a),
-                        checkedLength(a), wide(b), checkedLength(b), nullptr, nullptr, 0);
+        CompareStringEx(L"cs-CZ", LINGUISTIC_IGNORECASE | SORT_STRINGSORT, left.c_str(),
+                        checkedLength(a), right.c_str(), checkedLength(b), nullptr, nullptr, 0);
     if (result == 0) {
         throw std::runtime_error("CompareStringEx failed for cs-CZ");
     }
@@ -77,12 +117,7 @@ CzechCollation::CzechCollation() {
     collator_ = std::move(collator);
 }
 
-int CzechCollation::compare(std::u16string_view a, std::u16string_view b) const {
-    const CollationShortcut shortcut = czechShortcut(a, b);
-    if (shortcut.decided)
-        return shortcut.order;
-    a.remove_prefix(shortcut.shared);
-    b.remove_prefix(shortcut.shared);
+int CzechCollation::collatorCompare(std::u16string_view a, std::u16string_view b) const {
     UErrorCode status = U_ZERO_ERROR;
     const UCollationResult result =
         collator_->icu->compare(a.data(), checkedLength(a), b.data(), checkedLength(b), status);
@@ -92,5 +127,12 @@ int CzechCollation::compare(std::u16string_view a, std::u16string_view b) const 
 }
 
 #endif
+
+int CzechCollation::compare(std::u16string_view a, std::u16string_view b) const {
+    const CollationShortcut shortcut = czechShortcut(a, b);
+    if (shortcut.decided)
+        return shortcut.order;
+    return collatorCompare(a.substr(shortcut.shared), b.substr(shortcut.shared));
+}
 
 }  // namespace ek::calc

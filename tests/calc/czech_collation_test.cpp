@@ -57,6 +57,43 @@ TEST(CzechCollation, PairsInCzechOrder) {
     }
 }
 
+// Blanks, hyphens, apostrophes and the other signs rank alike on Linux and
+// Windows (whose system order differs and is mapped onto this one), and all
+// before digits and letters.
+TEST(CzechCollation, PunctuationRanksAlikeOnEverySystem) {
+    const std::vector<Text> ordered = {
+        u"a b", u"a_b", u"a-b",  u"a\u2013b", u"a,b", u"a;b", u"a:b", u"a!b", u"a?b",
+        u"a.b", u"a'b", u"a\"b", u"a(b",      u"a)b", u"a[b", u"a]b", u"a{b", u"a}b",
+        u"a@b", u"a*b", u"a/b",  u"a\\b",     u"a&b", u"a#b", u"a%b", u"a`b", u"a^b",
+        u"a+b", u"a<b", u"a=b",  u"a>b",      u"a|b", u"a~b", u"a$b", u"a0b", u"aab",
+    };
+    const CzechCollation collation;
+    for (std::size_t i = 0; i + 1 < ordered.size(); ++i) {
+        SCOPED_TRACE(toUtf8(ordered[i]) + " / " + toUtf8(ordered[i + 1]));
+        EXPECT_EQ(sign(collation.compare(ordered[i], ordered[i + 1])), -1);
+        EXPECT_EQ(sign(collation.compare(ordered[i + 1], ordered[i])), 1);
+    }
+    struct Case {
+        const char16_t* a;
+        const char16_t* b;
+        int expected;
+    };
+    const Case cases[] = {
+        {u"a b", u"a\u00A0b", 0},  // a no-break space weighs as a blank
+        {u"a b", u"a-a", -1},      // the first sign decides before the letters after it
+        {u"a'a", u"a-b", 1},
+        {u"Rosa 'Gloria Dei'", u"Rosa-Gloria", -1},
+        {u"Acer 'Autumn-Blaze'", u"Acer 'Autumn Blaze'", 1},
+        {u"Acer campestre \u2013 javor", u"Acer campestre - javor", 1},
+        {u"Rosa sp.", u"Rosa sp'", -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(toUtf8(c.a) + " / " + toUtf8(c.b));
+        EXPECT_EQ(sign(collation.compare(c.a, c.b)), c.expected);
+        EXPECT_EQ(sign(collation.compare(c.b, c.a)), -c.expected);
+    }
+}
+
 TEST(CzechCollation, SortsAList) {
     std::vector<Text> names = {u"žlutokvět", u"Chmel",  u"hloh",  u"čemeřice", u"Ibišek",
                                u"řebříček",  u"cypřiš", u"rybíz", u"šeřík",    u"Sasanka"};
