@@ -5,6 +5,7 @@
 // walk through the shared part for every comparison.
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace ek::calc {
@@ -16,12 +17,27 @@ struct CollationShortcut {
 };
 
 // Decided when the texts are alike (equal, or differing in the case of
-// English letters only), or when they first differ in two unlike English
-// letters other than "c" (which begins "ch") after a character other than
-// "c": letters and accents weigh before case, and Czech keeps the English
-// letters' order, with its own letters right after their base letters.
-// Otherwise the texts may drop the words they share, up to and including the
-// last blank among them: a blank takes part in no contraction.
+// English letters only); when they first differ, after a character other
+// than "c" before "h", in two characters of which the order is known:
+// blanks, hyphens, apostrophes, digits, and letters of different English
+// base letters (a "c" only when no "h" follows, as "ch" is one letter after
+// "h"); letters and accents weigh before case, and Czech keeps the English
+// letters' order, with its own letters right after, or with, their base
+// letters. Or when one is the beginning of the other and the longer goes on
+// with one of those characters (case aside: the Windows collation joins
+// "ch" but not "cH", so a difference in the case of a "c" or an "h" stops
+// the shortcut).
+// Otherwise the texts may drop the words they share, up to and including
+// the last blank among them: a blank takes part in no contraction.
 CollationShortcut czechShortcut(std::u16string_view a, std::u16string_view b);
+
+// Appends the primary order of `text` to `key`, one byte a letter, when the
+// shortcut knows the place of each of its characters: blanks, hyphens,
+// apostrophes, digits, and English and Czech letters in either case, "ch"
+// as one letter. Two texts whose keys differ sort as the keys do, byte by
+// byte, a key that begins the other first; with equal keys, accents decide.
+// False, with `key` as it was, for a text with any other character (or a
+// "cH", which the two collations read differently).
+bool appendPrimaryKey(std::u16string_view text, std::string& key);
 
 }  // namespace ek::calc

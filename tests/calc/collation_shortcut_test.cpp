@@ -1,5 +1,5 @@
 // The shortcut of the Czech order held against the system's collation itself
-// (ICU, or the Windows collation with the flags the tool uses): wherever the
+// (ICU, or the Windows collation as the tool calls it): wherever the
 // shortcut decides, the collation agrees; where it drops a shared beginning,
 // the rest compares as the whole texts do.
 
@@ -8,16 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <memory>
 #include <random>
 #include <string>
-
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <unicode/coll.h>
-#include <unicode/locid.h>
-#endif
 
 #include "calc/czech_collation.h"
 #include "calc/text.h"
@@ -29,34 +21,16 @@ int sign(int value) {
     return (value > 0) - (value < 0);
 }
 
-// The collation without the shortcut.
+// The collation without the shortcut: the system's collator, with what
+// the tool puts before it (on Windows, punctuation moved to ICU's places).
 class SystemOrder {
   public:
-#ifdef _WIN32
     int compare(std::u16string_view a, std::u16string_view b) const {
-        const auto wide = [](std::u16string_view text) {
-            return text.empty() ? L"" : reinterpret_cast<const wchar_t*>(text.data());
-        };
-        return CompareStringEx(L"cs-CZ", LINGUISTIC_IGNORECASE | SORT_STRINGSORT, wide(a),
-                               static_cast<int>(a.size()), wide(b), static_cast<int>(b.size()),
-                               nullptr, nullptr, 0) -
-               CSTR_EQUAL;
-    }
-#else
-    SystemOrder() {
-        UErrorCode status = U_ZERO_ERROR;
-        collator_.reset(icu::Collator::createInstance(icu::Locale("cs"), status));
-        collator_->setStrength(icu::Collator::SECONDARY);
-    }
-    int compare(std::u16string_view a, std::u16string_view b) const {
-        UErrorCode status = U_ZERO_ERROR;
-        return collator_->compare(a.data(), static_cast<int>(a.size()), b.data(),
-                                  static_cast<int>(b.size()), status);
+        return collation_.collatorCompare(a, b);
     }
 
   private:
-    std::unique_ptr<icu::Collator> collator_;
-#endif
+    CzechCollation collation_;
 };
 
 void expectAgreement(const SystemOrder& system, std::u16string_view a, std::u16string_view b) {
@@ -69,16 +43,23 @@ void expectAgreement(const SystemOrder& system, std::u16string_view a, std::u16s
             << toUtf8(a) << " | " << toUtf8(b) << " dropping " << shortcut.shared;
     }
     EXPECT_EQ(sign(CzechCollation().compare(a, b)), whole) << toUtf8(a) << " | " << toUtf8(b);
+    std::string left;
+    std::string right;
+    if (appendPrimaryKey(a, left) && appendPrimaryKey(b, right) && left != right) {
+        EXPECT_EQ(sign(left.compare(right)), whole)
+            << toUtf8(a) << " | " << toUtf8(b) << " by keys";
+    }
 }
 
 // Texts made of the pieces where the Czech order differs from the code
 // units: "ch", accented and case-differing letters, combining marks,
 // ignorable controls, punctuation, digits and blanks.
 TEST(CollationShortcut, AgreesWithTheSystemOverTrickyTexts) {
-    constexpr std::array<std::u16string_view, 30> kPieces{
-        u"a", u"A", u"b", u"c", u"C", u"h",      u"H",      u"ch",     u"Ch",     u"i",
-        u"r", u"ř", u"s", u"š", u"z", u"ž",      u"á",      u"e",      u"é",      u"ě",
-        u" ", u"-", u"'", u"1", u"9", u"\u030C", u"\u0301", u"\u00B7", u"\u0001", u"l"};
+    constexpr std::array<std::u16string_view, 36> kPieces{
+        u"a",      u"A",      u"b", u"c", u"C", u"h", u"H", u"ch",     u"Ch",
+        u"i",      u"r",      u"ř", u"s", u"š", u"z", u"ž", u"á",      u"e",
+        u"é",      u"ě",      u" ", u"-", u"'", u"1", u"9", u"\u030C", u"\u0301",
+        u"\u00B7", u"\u0001", u"l", u"č", u"Č", u"Ř", u"ů", u"\u00C1", u"d"};
     const SystemOrder system;
     std::mt19937 random(1995);
     const auto text = [&] {
@@ -113,6 +94,24 @@ TEST(CollationShortcut, AgreesOnPlantNames) {
         {u"Thuja occidentalis 'Smaragd'", u"Thuja occidentalis 'Brabant'"},
         {u"ořešák", u"osika"},
         {u"řebříček", u"rozchodník"},
+        {u"Acer campestre", u"Acer campestre 'Výběr 17'"},
+        {u"Acer campestre 'Výběr 12'", u"Acer campestre 'Výběr 1234'"},
+        {u"Rosa 'Výběr 9'", u"Rosa 'Výběr 10'"},
+        {u"Rosa 'Gloria Dei'", u"Rosa 1"},
+        {u"Rosa 1", u"Rosa a"},
+        {u"Rosa x", u"Rosax"},
+        {u"Acer campestre - javor", u"Acer campestre 'Výběr 17' - javor"},
+        {u"Rosa - x", u"Rosa 1"},
+        {u"Rosa '", u"Rosa a"},
+        {u"Pinus mugo", u"Pinus Mugo 'Pumilio'"},
+        {u"Picea", u"Picea\u030C"},
+        {u"Taxus c", u"Taxus ch"},
+        {u"Taxus C", u"Taxus ch"},
+        {u"Taxus c", u"Taxus c\u0001"},
+        // The Windows collation joins "ch" but not "cH" into one letter.
+        {u"ecH", u"eCh"},
+        {u"scHs", u"sch9"},
+        {u"árcHA", u"árch"},
         {u"", u"a"},
         {u"", u""},
     };
@@ -121,6 +120,21 @@ TEST(CollationShortcut, AgreesOnPlantNames) {
         expectAgreement(system, pair.a, pair.b);
         expectAgreement(system, pair.b, pair.a);
     }
+}
+
+TEST(PrimaryKey, LeavesAccentsAndCaseToTheCollatorAndRefusesUnknownCharacters) {
+    std::string lower;
+    std::string upper;
+    ASSERT_TRUE(appendPrimaryKey(u"chrpa lípa", lower));
+    ASSERT_TRUE(appendPrimaryKey(u"CHRPA LIPA", upper));
+    EXPECT_EQ(lower, upper);
+    EXPECT_EQ(lower.size(), 9U);  // "ch" is one letter
+
+    std::string key = "kept";
+    EXPECT_FALSE(appendPrimaryKey(u"Rosa (kříženec)", key));
+    EXPECT_FALSE(appendPrimaryKey(u"Picea\u030C", key));
+    EXPECT_FALSE(appendPrimaryKey(u"acHat", key));
+    EXPECT_EQ(key, "kept");
 }
 
 }  // namespace
