@@ -8,7 +8,7 @@ namespace {
 constexpr std::int32_t kSpareSlots = 200;
 }  // namespace
 
-TXLSStringTable::TXLSStringTable() : buckets_(kInitialBucketCount, -1) {}
+TXLSStringTable::TXLSStringTable() : buckets_(kInitialBucketCount) {}
 
 std::uint32_t TXLSStringTable::Hash(std::u16string_view text) {
     std::uint32_t h = 0;
@@ -27,38 +27,30 @@ TXLSStringTable::Entry& TXLSStringTable::At(std::int32_t number) {
 }
 
 std::int32_t TXLSStringTable::FindHashed(std::u16string_view text, std::uint32_t hash) const {
-    const std::size_t bucket = hash & (buckets_.size() - 1);
-    for (std::int32_t link = buckets_[bucket]; link >= 0; link = links_[link].next) {
-        const TSTHashEntry& entry = links_[link];
-        if (entry.hash == hash && At(entry.number).text == text) {
-            return entry.number;
-        }
+    const TSTHashEntry* entry = &buckets_[hash & (buckets_.size() - 1)];
+    if (entry->number == 0) {
+        return 0;
     }
-    return 0;
+    for (;;) {
+        if (entry->hash == hash && At(entry->number).text == text) {
+            return entry->number;
+        }
+        if (entry->next < 0) {
+            return 0;
+        }
+        entry = &links_[static_cast<std::size_t>(entry->next)];
+    }
 }
 
 std::int32_t TXLSStringTable::Find(std::u16string_view text) const {
     return FindHashed(text, Hash(text));
 }
 
-void TXLSStringTable::GrowBuckets() {
-    std::vector<std::int32_t> buckets(buckets_.size() * 2, -1);
-    for (std::int32_t& head : buckets_) {
-        while (head >= 0) {
-            TSTHashEntry& entry = links_[head];
-            const std::int32_t next = entry.next;
-            const std::size_t bucket = entry.hash & (buckets.size() - 1);
-            entry.next = buckets[bucket];
-            buckets[bucket] = head;
-            head = next;
-        }
-    }
-    buckets_.swap(buckets);
-}
-
-void TXLSStringTable::InsertHash(std::uint32_t hash, std::int32_t number) {
-    if (hashEntryCount_ > buckets_.size() - 1) {
-        GrowBuckets();
+void TXLSStringTable::Link(std::uint32_t hash, std::int32_t number) {
+    TSTHashEntry& head = buckets_[hash & (buckets_.size() - 1)];
+    if (head.number == 0) {
+        head = TSTHashEntry{hash, number, -1};
+        return;
     }
     std::int32_t link;
     if (freeLinks_.empty()) {
@@ -68,23 +60,66 @@ void TXLSStringTable::InsertHash(std::uint32_t hash, std::int32_t number) {
         link = freeLinks_.back();
         freeLinks_.pop_back();
     }
-    const std::size_t bucket = hash & (buckets_.size() - 1);
-    links_[link] = TSTHashEntry{hash, number, buckets_[bucket]};
-    buckets_[bucket] = link;
+    links_[static_cast<std::size_t>(link)] = TSTHashEntry{hash, number, head.next};
+    head.next = link;
+}
+
+void TXLSStringTable::GrowBuckets() {
+    std::vector<TSTHashEntry> heads(buckets_.size() * 2);
+    heads.swap(buckets_);
+    std::vector<TSTHashEntry> links;
+    links.swap(links_);
+    links_.reserve(links.size());
+    freeLinks_.clear();
+    for (const TSTHashEntry& head : heads) {
+        if (head.number == 0) {
+            continue;
+        }
+        Link(head.hash, head.number);
+        for (std::int32_t next = head.next; next >= 0;) {
+            const TSTHashEntry& link = links[static_cast<std::size_t>(next)];
+            Link(link.hash, link.number);
+            next = link.next;
+        }
+    }
+}
+
+void TXLSStringTable::InsertHash(std::uint32_t hash, std::int32_t number) {
+    if (hashEntryCount_ > buckets_.size() - 1) {
+        GrowBuckets();
+    }
+    Link(hash, number);
     ++hashEntryCount_;
 }
 
 void TXLSStringTable::RemoveHash(std::uint32_t hash, std::int32_t number) {
-    std::int32_t* next = &buckets_[hash & (buckets_.size() - 1)];
+    TSTHashEntry& head = buckets_[hash & (buckets_.size() - 1)];
+    if (head.number == 0) {
+        return;
+    }
+    if (head.number == number) {
+        // The next link, if any, becomes the head.
+        if (head.next >= 0) {
+            const std::int32_t next = head.next;
+            head = links_[static_cast<std::size_t>(next)];
+            freeLinks_.push_back(next);
+        } else {
+            head = TSTHashEntry{};
+        }
+        --hashEntryCount_;
+        return;
+    }
+    std::int32_t* next = &head.next;
     while (*next >= 0) {
         const std::int32_t link = *next;
-        if (links_[link].number == number) {
-            *next = links_[link].next;
+        TSTHashEntry& entry = links_[static_cast<std::size_t>(link)];
+        if (entry.number == number) {
+            *next = entry.next;
             freeLinks_.push_back(link);
             --hashEntryCount_;
             return;
         }
-        next = &links_[link].next;
+        next = &entry.next;
     }
 }
 

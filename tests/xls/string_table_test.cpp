@@ -139,6 +139,39 @@ TEST(StringTable, CollidingTextsStayApart) {
     EXPECT_EQ(table.Find(u"Aa"), 0);
 }
 
+TEST(StringTable, ChainsKeepEveryTextThroughReleasesAndGrowth) {
+    // Texts of one hash each ("Aa"/"B@" pairs of pairs) pile up in chains;
+    // releasing heads, middles and ends, then growing, loses none.
+    const std::u16string pieces[] = {u"Aa", u"B@"};
+    std::vector<std::u16string> texts;
+    for (int i = 0; i < 64; ++i) {
+        std::u16string text;
+        for (int bit = 0; bit < 6; ++bit) {
+            text += pieces[(i >> bit) & 1];
+        }
+        texts.push_back(text);
+    }
+    ASSERT_EQ(TXLSStringTable::Hash(texts[0]), TXLSStringTable::Hash(texts[63]));
+    TXLSStringTable table;
+    std::vector<std::int32_t> numbers;
+    for (const std::u16string& text : texts) {
+        numbers.push_back(table.Add(text));
+    }
+    for (std::size_t i = 0; i < texts.size(); i += 3) {
+        table.Release(numbers[i]);
+    }
+    for (int i = 0; i < 200; ++i) {
+        table.Add(TextOf(i));  // the buckets double several times
+    }
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        EXPECT_EQ(table.Find(texts[i]), i % 3 == 0 ? 0 : numbers[i]) << i;
+    }
+    for (std::size_t i = 0; i < texts.size(); i += 3) {
+        EXPECT_GT(table.Add(texts[i]), 0);
+        EXPECT_EQ(table.Find(texts[i]), table.Add(texts[i]));
+    }
+}
+
 TEST(StringTable, WrittenPositionsSkipFreeSlots) {
     TXLSStringTable table;
     for (int i = 1; i <= 5; ++i) {
