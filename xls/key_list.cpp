@@ -56,6 +56,34 @@ void TXLSKeyList::MoveReference(std::int32_t from, std::int32_t to) {
     AddReference(to);
 }
 
+void TXLSKeyList::AddReferences(std::int32_t index, std::int32_t count) {
+    if (!Counted(index) || count <= 0) {
+        return;
+    }
+    std::int32_t& references = entries_[static_cast<std::size_t>(index)].references;
+    if (references == 0) {
+        ++liveCount_;
+    }
+    references += count;
+}
+
+void TXLSKeyList::MoveReferences(std::int32_t from, std::int32_t to, std::int32_t count) {
+    if (from == to || count <= 0) {
+        return;
+    }
+    if (Counted(from)) {
+        // One at a time, a count stops at 0.
+        std::int32_t& references = entries_[static_cast<std::size_t>(from)].references;
+        if (references > 0) {
+            references = references > count ? references - count : 0;
+            if (references == 0) {
+                --liveCount_;
+            }
+        }
+    }
+    AddReferences(to, count);
+}
+
 std::int32_t TXLSKeyList::Derive(std::int32_t from, std::u16string_view key) {
     if (from > BaseIndex() && Contains(from) &&
         entries_[static_cast<std::size_t>(from)].key == key) {

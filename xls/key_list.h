@@ -26,6 +26,9 @@ class TXLSKeyList {
     void AddReference(std::int32_t index);
     void ReleaseReference(std::int32_t index);
     void MoveReference(std::int32_t from, std::int32_t to);
+    // The same `count` times over, in one step.
+    void AddReferences(std::int32_t index, std::int32_t count);
+    void MoveReferences(std::int32_t from, std::int32_t to, std::int32_t count);
 
     // Gives written numbers to the built-in entries and those referenced.
     void Compact();

@@ -86,11 +86,15 @@ void DescribeValue(const Variant& value, StoredValue& stored) {
     }
 }
 
-// The previous cell's old and new XF within one setter call.
+// The previous cell's old and new XF within one setter call, and the
+// reference moves of the cells that reused them, counted in one step when
+// the run ends (the counts decide nothing while a setter runs).
 struct RunCache {
     bool valid = false;
     XfIndex from;
     XfIndex to;
+    std::int32_t moved = 0;  // cells that owned `from`
+    std::int32_t added = 0;  // cells that inherited `from`
 };
 
 }  // namespace
@@ -255,6 +259,13 @@ namespace {
 
 // One cell of a setter call: steps 3 to 6 of applying a setter, with the
 // reuse of the previous cell's result when the old XF is the same.
+void EndRun(TXLSXFList& xfs, RunCache& run) {
+    xfs.MoveCellReferences(run.from, run.to, run.moved);
+    xfs.AddCellReferences(run.to, run.added);
+    run.moved = 0;
+    run.added = 0;
+}
+
 void ChangeCell(IXLSWorksheet& sheet, TXLSXFList& xfs, TXLSCellRef& cell,
                 const TXLSXfChange& change, RunCache& run) {
     const XfIndex from = sheet.EffectiveXf(cell);
@@ -262,12 +273,9 @@ void ChangeCell(IXLSWorksheet& sheet, TXLSXFList& xfs, TXLSCellRef& cell,
     XfIndex to;
     if (run.valid && run.from == from) {
         to = run.to;
-        if (owned) {
-            xfs.MoveCellReference(from, to);
-        } else {
-            xfs.AddCellReference(to);
-        }
+        ++(owned ? run.moved : run.added);
     } else {
+        EndRun(xfs, run);
         to = xfs.Apply(from, owned, change);
         run = RunCache{true, from, to};
     }
@@ -290,6 +298,7 @@ void IXLSWorksheet::ApplyChange(const TXLSCellArea& area, const TXLSXfChange& ch
             ChangeCell(*this, xfs, cell, change, run);
         }
     }
+    EndRun(xfs, run);
 }
 
 void IXLSWorksheet::ApplyBorderColor(const TXLSCellArea& area, ColorNumber color) {
@@ -299,6 +308,10 @@ void IXLSWorksheet::ApplyBorderColor(const TXLSCellArea& area, ColorNumber color
 
 void IXLSWorksheet::ClearFacingEdges(const TXLSCellArea& area) {
     TXLSXFList& xfs = workbook_->MutableXFList();
+    // Neighbours down a column mostly share one format: its flags are read
+    // from the key once.
+    XfIndex flagsOf{-1};
+    std::uint8_t flags = 0;
     const auto clear = [&](int r, int c, BorderEdge edge, RunCache& run) {
         TXLSCellRef* cell = cells_.Find(RowIndex{static_cast<std::uint16_t>(r)},
                                         ColumnIndex{static_cast<std::uint8_t>(c)});
@@ -306,7 +319,11 @@ void IXLSWorksheet::ClearFacingEdges(const TXLSCellArea& area) {
             return;
         }
         const XfIndex xf = TXLSXFList::CellXf(EffectiveXf(*cell));
-        if ((xfs.UsedFlags(xf) & kXfBorders) == 0) {
+        if (xf != flagsOf) {
+            flagsOf = xf;
+            flags = xfs.UsedFlags(xf);
+        }
+        if ((flags & kXfBorders) == 0) {
             return;
         }
         ChangeCell(*this, xfs, *cell,
@@ -332,6 +349,9 @@ void IXLSWorksheet::ClearFacingEdges(const TXLSCellArea& area) {
         if (right < kLastColumn.value) {
             clear(r, right + 1, BorderEdge::Left, after);
         }
+    }
+    for (RunCache* run : {&above, &below, &before, &after}) {
+        EndRun(xfs, *run);
     }
 }
 

@@ -46,6 +46,10 @@ class TXLSXFList : public TXLSKeyList {
     // Reference moves the cell store makes (built-ins are not counted).
     void AddCellReference(XfIndex xf) { AddReference(xf.value); }
     void MoveCellReference(XfIndex from, XfIndex to) { MoveReference(from.value, to.value); }
+    void AddCellReferences(XfIndex xf, std::int32_t count) { AddReferences(xf.value, count); }
+    void MoveCellReferences(XfIndex from, XfIndex to, std::int32_t count) {
+        MoveReferences(from.value, to.value, count);
+    }
 
     // The compaction before writing: written numbers for the XFs (built-ins
     // and referenced ones), then for the fonts, after recounting each font's

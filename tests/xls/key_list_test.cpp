@@ -78,6 +78,28 @@ TEST(KeyList, ReferencesDoNotGoBelowZero) {
     list.AddReference(-1);
 }
 
+TEST(KeyList, ManyReferencesInOneStepCountAsOneAtATime) {
+    TwoBuiltIns one;
+    TwoBuiltIns many;
+    for (TwoBuiltIns* list : {&one, &many}) {
+        list->Derive(0, u"K");  // 2, one reference
+        list->Derive(0, u"L");  // 3
+        list->Derive(3, u"L");
+    }
+    for (int i = 0; i < 5; ++i) {
+        one.MoveReference(2, 3);  // the fifth finds K at 0 already
+        one.AddReference(1);      // built-in: not counted
+    }
+    many.MoveReferences(2, 3, 5);
+    many.AddReferences(1, 5);
+    for (std::int32_t index = 0; index < 4; ++index) {
+        EXPECT_EQ(many.Entry(index).references, one.Entry(index).references) << index;
+    }
+    EXPECT_EQ(many.Entry(2).references, 0);
+    EXPECT_EQ(many.LiveCount(), one.LiveCount());
+    EXPECT_EQ(many.LiveCount(), 1);
+}
+
 TEST(KeyList, KeyOutsideTheListIsTheFallback) {
     TwoBuiltIns list;
     EXPECT_EQ(list.Key(1), u"B1");
