@@ -47,10 +47,11 @@ void pick(calc::Kalkulace& state, const platform::Path& file) {
 // or three times over; letting them go before the workbook is built lowers
 // the peak memory of a large export by about half. The window keeps them.
 void releaseReadingLists(calc::Kalkulace& state) {
-    state.ListBox1 = {};
-    state.ListBox3 = {};
-    state.ListBox4 = {};
-    state.ListBox5 = {};
+    // Moved onto, not assigned {}: a list assigned {} keeps its block.
+    state.ListBox1 = calc::TextList();
+    state.ListBox3 = calc::TextList();
+    state.ListBox4 = calc::TextList();
+    state.ListBox5 = calc::TextList();
     state.StringGrid1 = calc::TextGrid();
 }
 

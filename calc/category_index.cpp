@@ -27,7 +27,7 @@ IndexLine parseIndexLine(const Text& line) {
 TextList categoryIndex(const TextGrid& workingTable) {
     std::array<std::int64_t, kCategoryCount> headerRows{};
     for (int row = 1; row < workingTable.rowCount(); ++row) {
-        const Text& name = workingTable.cell(1, row);
+        const std::u16string_view name = workingTable.cell(1, row);
         for (std::size_t c = 0; c < kCategoryCount; ++c) {
             if (name == kCategories[c].title)
                 headerRows[c] = row;

@@ -35,8 +35,8 @@ PlantNameMode plantNameMode(int radioGroupIndex) {
 
 // A line total as the value error shows it: suffix, no-break spaces and
 // commas gone.
-Text lineValueText(const Text& field) {
-    Text text = field.size() > 3 ? field.substr(0, field.size() - 3) : Text();
+Text lineValueText(std::u16string_view field) {
+    Text text(field.size() > 3 ? field.substr(0, field.size() - 3) : std::u16string_view());
     std::erase(text, u'\u00A0');
     std::erase(text, u',');
     return text;
@@ -127,18 +127,28 @@ void Kalkulace::buildCategory(std::size_t index) {
     table.setRowCount(totalRow + 1);
     const PlantNameMode mode = plantNameMode(RadioGroup2);
     const std::size_t keyWidth = plantKeyWidth(static_cast<std::size_t>(itemCount));
+    // The table's texts, at most those of its lines and a row number each,
+    // in one step rather than grown by half again and again.
+    std::size_t units = 0;
+    for (int row = 1; row < totalRow; ++row) {
+        for (int column = kNameColumn; column <= kLineTotalColumn; ++column)
+            units += StringGrid1.cell(column, static_cast<int>(start) + row).size();
+        units += 6;
+    }
+    table.reserveTexts(units);
 
     int row = 1;
     std::int64_t sum = 0;
     try {
         for (; row < totalRow; ++row) {
             const int source = static_cast<int>(start) + row;
-            Text name = StringGrid1.cell(kNameColumn, source);
+            // Views of the working table, which the loop leaves as it is.
+            std::u16string_view name = StringGrid1.cell(kNameColumn, source);
             if (category.plants) {
                 name = shownPlantName(plantNameFromField(name), mode);
                 ListBox3.push_back(plantSortKey(name, row, keyWidth));
             }
-            const Text& lineTotal = StringGrid1.cell(kLineTotalColumn, source);
+            const std::u16string_view lineTotal = StringGrid1.cell(kLineTotalColumn, source);
             table.setCell(0, row, decimalText(row));
             table.setCell(kNameColumn, row, name);
             table.setCell(kQuantityColumn, row, StringGrid1.cell(kQuantityColumn, source));
@@ -193,7 +203,7 @@ void Kalkulace::TrideniRostlin() {
     for (const int column : {kQuantityColumn, kUnitPriceColumn, kLineTotalColumn}) {
         ListBox5.clear();
         for (std::size_t i = 0; i < count; ++i) {
-            ListBox5.push_back(StringGrid2.cell(column, static_cast<int>(i) + 1));
+            ListBox5.emplace_back(StringGrid2.cell(column, static_cast<int>(i) + 1));
         }
         for (std::size_t i = 0; i < count; ++i) {
             const std::int64_t fileRow = parseWholeNumber(ListBox4[i]);

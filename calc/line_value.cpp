@@ -1,6 +1,7 @@
 #include "calc/line_value.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <limits>
 #include <optional>
@@ -14,15 +15,35 @@ namespace {
 constexpr char16_t kNoBreakSpace = u'\u00A0';
 constexpr std::size_t kSuffixLength = 3;  // " Kč"
 
-Text withoutSuffix(const Text& field) {
+std::u16string_view withoutSuffix(std::u16string_view field) {
     if (field.size() <= kSuffixLength)
         return {};
     return field.substr(0, field.size() - kSuffixLength);
 }
 
-Text without(Text text, char16_t removed) {
-    text.erase(std::remove(text.begin(), text.end(), removed), text.end());
-    return text;
+Text without(std::u16string_view text, char16_t removed) {
+    Text kept;
+    kept.reserve(text.size());
+    for (const char16_t unit : text) {
+        if (unit != removed)
+            kept += unit;
+    }
+    return kept;
+}
+
+// Calls read(text) with `text` without its no-break spaces: a line total
+// is filtered into a buffer on the stack, a longer text into a copy.
+template <class Read>
+auto withoutNoBreakSpaces(std::u16string_view text, Read&& read) {
+    std::array<char16_t, 64> buffer;
+    if (text.size() > buffer.size())
+        return read(std::u16string_view(without(text, kNoBreakSpace)));
+    std::size_t length = 0;
+    for (const char16_t unit : text) {
+        if (unit != kNoBreakSpace)
+            buffer[length++] = unit;
+    }
+    return read(std::u16string_view(buffer.data(), length));
 }
 
 [[noreturn]] void throwNotInteger(const Text& shown) {
@@ -35,7 +56,7 @@ bool isDigit(char16_t c) {
 
 // Magnitude in hundredths of "digits[,d[d]]" starting at `pos`, or nothing when
 // the text has another form or the magnitude passes `limit`.
-std::optional<std::uint64_t> parseHundredths(const Text& text, std::size_t pos,
+std::optional<std::uint64_t> parseHundredths(std::u16string_view text, std::size_t pos,
                                              std::uint64_t limit) {
     const std::size_t wholeStart = pos;
     std::uint64_t whole = 0;
@@ -70,30 +91,30 @@ std::optional<std::uint64_t> parseHundredths(const Text& text, std::size_t pos,
 
 }  // namespace
 
-Text cleanedPriceText(const Text& field) {
+Text cleanedPriceText(std::u16string_view field) {
     Text cleaned = without(withoutSuffix(field), kNoBreakSpace);
     std::replace(cleaned.begin(), cleaned.end(), u'.', u',');
     return cleaned;
 }
 
-std::int64_t lineValue(const Text& field) {
-    const Text text = without(withoutSuffix(field), kNoBreakSpace);
+std::int64_t lineValue(std::u16string_view field) {
+    return withoutNoBreakSpaces(withoutSuffix(field), [](std::u16string_view text) {
+        std::size_t pos = text.find_first_not_of(u' ');
+        if (pos == std::u16string_view::npos)
+            throwNotInteger(without(text, u','));
+        const bool negative = text[pos] == u'-';
+        if (negative || text[pos] == u'+')
+            ++pos;
 
-    std::size_t pos = text.find_first_not_of(u' ');
-    if (pos == Text::npos)
-        throwNotInteger(without(text, u','));
-    const bool negative = text[pos] == u'-';
-    if (negative || text[pos] == u'+')
-        ++pos;
-
-    constexpr auto kMax = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
-    const std::optional<std::uint64_t> magnitude =
-        parseHundredths(text, pos, negative ? kMax + 1 : kMax);
-    if (!magnitude)
-        throwNotInteger(without(text, u','));
-    // Unsigned negation reaches INT64_MIN without overflow.
-    return negative ? static_cast<std::int64_t>(std::uint64_t{0} - *magnitude)
-                    : static_cast<std::int64_t>(*magnitude);
+        constexpr auto kMax = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
+        const std::optional<std::uint64_t> magnitude =
+            parseHundredths(text, pos, negative ? kMax + 1 : kMax);
+        if (!magnitude)
+            throwNotInteger(without(text, u','));
+        // Unsigned negation reaches INT64_MIN without overflow.
+        return negative ? static_cast<std::int64_t>(std::uint64_t{0} - *magnitude)
+                        : static_cast<std::int64_t>(*magnitude);
+    });
 }
 
 std::int64_t addMoney(std::int64_t sum, std::int64_t value, const Text& offendingText) {

@@ -3,6 +3,7 @@
 // value, in hundredths, that is summed.
 
 #include <cstdint>
+#include <string_view>
 
 #include "calc/text.h"
 
@@ -11,7 +12,7 @@ namespace ek::calc {
 // The field without its three-character currency suffix, no-break spaces
 // removed and every '.' written as ','. Fewer than four characters: empty text.
 // "1 250,00 Kč" (no-break space) -> "1250,00".
-Text cleanedPriceText(const Text& field);
+Text cleanedPriceText(std::u16string_view field);
 
 // The exact value in hundredths of a line total. After the suffix is cut and the
 // no-break spaces removed, the text must be: optional leading blanks, an
@@ -19,7 +20,7 @@ Text cleanedPriceText(const Text& field);
 // ("3 750 Kč" -> 375000, "3 750,5 Kč" -> 375050). Anything else, and a value
 // beyond int64, throws CalcError "'%s' is not a valid integer value", %s being
 // that text with its commas removed ("1250.00 Kč" -> '1250.00').
-std::int64_t lineValue(const Text& field);
+std::int64_t lineValue(std::u16string_view field);
 
 // sum + value; when the result would leave int64, throws the same message with
 // `offendingText` inserted as given.

@@ -17,8 +17,13 @@ std::size_t plantKeyWidth(std::size_t count) {
     return std::max<std::size_t>(3, digitCount(static_cast<std::int64_t>(count)));
 }
 
-Text plantSortKey(const Text& shownName, std::int64_t row, std::size_t width) {
-    return shownName + zeroPadded(row, width);
+Text plantSortKey(std::u16string_view shownName, std::int64_t row, std::size_t width) {
+    const Text number = zeroPadded(row, width);
+    Text key;
+    key.reserve(shownName.size() + number.size());
+    key.append(shownName);
+    key.append(number);
+    return key;
 }
 
 PlantKeyParts splitPlantKey(const Text& key, std::size_t count) {

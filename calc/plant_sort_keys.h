@@ -4,6 +4,7 @@
 // keys of one table, so that the number can be cut off again.
 
 #include <cstdint>
+#include <string_view>
 
 #include "calc/czech_collation.h"
 #include "calc/text.h"
@@ -13,7 +14,7 @@ namespace ek::calc {
 // At least three digits, more when `count` rows need them.
 std::size_t plantKeyWidth(std::size_t count);
 
-Text plantSortKey(const Text& shownName, std::int64_t row, std::size_t width);
+Text plantSortKey(std::u16string_view shownName, std::int64_t row, std::size_t width);
 
 // The two parts of a key of a list of `count` keys.
 struct PlantKeyParts {

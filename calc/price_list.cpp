@@ -59,7 +59,7 @@ Text decimalText(int value) {
 }
 
 Text itemLine(const TextGrid& table, int row) {
-    Text line = table.cell(1, row);
+    Text line(table.cell(1, row));
     line += kFieldSeparator;
     line += table.cell(2, row);
     line += kFieldSeparator;

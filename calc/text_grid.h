@@ -3,6 +3,8 @@
 // count and as many columns as have been set. Reading outside gives empty text.
 
 #include <cstddef>
+#include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "calc/text.h"
@@ -20,10 +22,21 @@ class TextGrid {
     // New rows start empty; rows beyond the new count are dropped.
     void setRowCount(int rows);
 
-    // Column first, as the grids are addressed (column, row).
-    const Text& cell(int column, int row) const;
+    // Column first, as the grids are addressed (column, row). The view is
+    // valid until the grid next changes.
+    std::u16string_view cell(int column, int row) const {
+        if (row < 0 || row >= rows_ || column < 0 || column >= columns_)
+            return {};
+        const Span span = cells_[place(column, row)];
+        return std::u16string_view(texts_.data() + span.start, span.length);
+    }
     // Grows the columns when `column` lies beyond them; rows must exist.
-    void setCell(int column, int row, Text value);
+    // `value` may be a view of one of the grid's own cells.
+    void setCell(int column, int row, std::u16string_view value);
+
+    // Room for `units` more code units of text, so that a table filled with a
+    // known amount does not grow its block step by step.
+    void reserveTexts(std::size_t units) { texts_.reserve(texts_.size() + units); }
 
     // Empties every cell of the data rows (row 1 on), keeping the header row.
     void clearDataRows();
@@ -31,19 +44,34 @@ class TextGrid {
     // A copy of the row's cells; throws std::out_of_range outside the rows.
     std::vector<Text> row(int row) const;
 
-    friend bool operator==(const TextGrid&, const TextGrid&) = default;
+    // Equal shape and equal cells.
+    friend bool operator==(const TextGrid& a, const TextGrid& b);
 
   private:
+    // Where a cell's text stands in texts_.
+    struct Span {
+        std::uint32_t start = 0;
+        std::uint32_t length = 0;
+    };
+
     std::size_t place(int column, int row) const {
         return static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) +
                static_cast<std::size_t>(column);
     }
+    // Gives up the texts no cell shows any more once they outweigh the rest.
+    void dropUnusedTexts();
 
     int columns_ = 0;
     int rows_ = 0;
-    // Row after row, columns_ cells each: one block for the whole table
-    // rather than one per row (a material list has tens of thousands).
-    std::vector<Text> cells_;
+    // Row after row, columns_ cells each. Their texts stand one after the
+    // other in one block rather than one heap block per cell: a material list
+    // has hundreds of thousands of cells, and making, reading and freeing a
+    // block each cost more than the rest of the reading.
+    std::vector<Span> cells_;
+    // A vector rather than a string: moving an empty grid onto a full one
+    // frees the block (a string keeps it).
+    std::vector<char16_t> texts_;
+    std::size_t unused_ = 0;  // units of texts_ that no cell shows
 };
 
 }  // namespace ek::calc

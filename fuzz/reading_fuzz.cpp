@@ -116,7 +116,7 @@ std::vector<PlantRow> plantRows(const TextGrid& plants, bool complete, int mode)
     std::vector<PlantRow> rows;
     const int itemRows = plants.rowCount() - (complete ? 2 : 1);
     for (int row = 1; row <= itemRows; ++row) {
-        Text name = plants.cell(1, row);
+        std::u16string_view name = plants.cell(1, row);
         if (mode != kObaMode)
             name = calc::shownPlantName(name, static_cast<calc::PlantNameMode>(mode));
         rows.emplace_back(name, plants.cell(2, row), plants.cell(3, row), plants.cell(4, row));

@@ -3,6 +3,7 @@
 // conversion between Qt's text and the working state's.
 
 #include <string>
+#include <string_view>
 
 #include <QString>
 #include <QStringView>
@@ -13,8 +14,8 @@ inline constexpr QStringView kApplicationTitle = u"Export kalkulace pro VDG2016"
 inline constexpr QStringView kDeveloperPanelTitle = u"Vývojářské funkce";
 
 // Both are UTF-16: code unit for code unit, nothing is lost either way.
-inline QString qtText(const std::u16string& text) {
-    return QString::fromStdU16String(text);
+inline QString qtText(std::u16string_view text) {
+    return QStringView(text.data(), static_cast<qsizetype>(text.size())).toString();
 }
 inline std::u16string stateText(const QString& text) {
     return text.toStdU16String();

@@ -15,7 +15,7 @@ using namespace ek::test;
 TextList rowOf(const TextGrid& table, int row) {
     TextList cells;
     for (int column = 0; column < 5; ++column)
-        cells.push_back(table.cell(column, row));
+        cells.emplace_back(table.cell(column, row));
     return cells;
 }
 

@@ -34,7 +34,7 @@ class Plants : public ReadingFixture {
     TextList column(int column) const {
         TextList cells;
         for (int row = 1; row + 1 < k.StringGrid2.rowCount(); ++row) {
-            cells.push_back(k.StringGrid2.cell(column, row));
+            cells.emplace_back(k.StringGrid2.cell(column, row));
         }
         return cells;
     }

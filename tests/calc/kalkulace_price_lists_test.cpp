@@ -24,8 +24,8 @@ class PriceLists : public ReadingFixture {
         k.VyberCeniku();
     }
     TextList row(int r) const {
-        return {k.StringGrid8.cell(0, r), k.StringGrid8.cell(1, r), k.StringGrid8.cell(2, r),
-                k.StringGrid8.cell(3, r)};
+        return {Text(k.StringGrid8.cell(0, r)), Text(k.StringGrid8.cell(1, r)),
+                Text(k.StringGrid8.cell(2, r)), Text(k.StringGrid8.cell(3, r))};
     }
 };
 

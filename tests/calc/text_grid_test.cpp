@@ -68,5 +68,35 @@ TEST(TextGrid, EqualByShapeAndCells) {
     EXPECT_NE(TextGrid(0, 2), TextGrid(0, 3));
 }
 
+TEST(TextGrid, TakesViewsOfItsOwnCells) {
+    TextGrid grid(2, 2);
+    grid.setCell(0, 0, u"Acer campestre");
+    grid.setCell(1, 0, grid.cell(0, 0));                // longer: appended
+    grid.setCell(0, 0, grid.cell(0, 0).substr(5));      // shorter, overlapping itself
+    grid.setCell(0, 1, std::u16string(40, u'x'));       // may move the texts
+    grid.setCell(1, 1, grid.cell(0, 1).substr(0, 39));  // from the moved block
+    EXPECT_EQ(grid.cell(0, 0), u"campestre");
+    EXPECT_EQ(grid.cell(1, 0), u"Acer campestre");
+    EXPECT_EQ(grid.cell(1, 1), std::u16string(39, u'x'));
+}
+
+TEST(TextGrid, KeepsEveryCellThroughManyReplacements) {
+    // Replacements leave unused texts behind until they are given up.
+    TextGrid grid(3, 100);
+    for (int round = 0; round < 50; ++round) {
+        for (int row = 0; row < 100; ++row) {
+            grid.setCell(row % 3, row,
+                         std::u16string(20 + round, static_cast<char16_t>(u'a' + row % 26)));
+        }
+    }
+    TextGrid fresh(3, 100);
+    for (int row = 0; row < 100; ++row)
+        fresh.setCell(row % 3, row, std::u16string(69, static_cast<char16_t>(u'a' + row % 26)));
+    EXPECT_EQ(grid, fresh);
+    grid.setRowCount(1);
+    grid.setRowCount(100);
+    EXPECT_EQ(grid.cell(0, 99), u"");
+}
+
 }  // namespace
 }  // namespace ek::calc
