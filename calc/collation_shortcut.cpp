@@ -225,30 +225,72 @@ constexpr std::uint8_t primaryPlace(char16_t unit) {
     return static_cast<std::uint8_t>(letterPlace(letter) + (isOwnCzechLetter(unit) ? 1 : 0));
 }
 
+// The accent of a letter, which weighs after all letters: none, then acute,
+// caron, ring (both collations, and accents compared from the front).
+constexpr std::uint8_t kNoAccent = 1;
+constexpr std::uint8_t accentOf(char16_t unit) {
+    switch (unit) {
+        case u'á':
+        case u'Á':
+        case u'é':
+        case u'É':
+        case u'í':
+        case u'Í':
+        case u'ó':
+        case u'Ó':
+        case u'ú':
+        case u'Ú':
+        case u'ý':
+        case u'Ý':
+            return 2;
+        case u'ě':
+        case u'Ě':
+        case u'ď':
+        case u'Ď':
+        case u'ť':
+        case u'Ť':
+        case u'ň':
+        case u'Ň':
+            return 3;
+        case u'ů':
+        case u'Ů':
+            return 4;
+        default:
+            return kNoAccent;
+    }
+}
+
 // Every unit the key knows lies below U+0180 (Latin-1 and Latin Extended-A).
 constexpr std::size_t kTabledUnits = 0x180;
-struct PrimaryPlaces {
+struct KeyWeights {
     std::uint8_t places[kTabledUnits];
+    std::uint8_t accents[kTabledUnits];
 };
 
-constexpr PrimaryPlaces makePrimaryPlaces() {
-    PrimaryPlaces table{};
-    for (std::size_t unit = 0; unit < kTabledUnits; ++unit)
+constexpr KeyWeights makeKeyWeights() {
+    KeyWeights table{};
+    for (std::size_t unit = 0; unit < kTabledUnits; ++unit) {
         table.places[unit] = primaryPlace(static_cast<char16_t>(unit));
+        table.accents[unit] = accentOf(static_cast<char16_t>(unit));
+    }
     return table;
 }
 
-constexpr PrimaryPlaces kPrimaryPlaces = makePrimaryPlaces();
+constexpr KeyWeights kKeyWeights = makeKeyWeights();
 
 }  // namespace
 
-bool appendPrimaryKey(std::u16string_view text, std::string& key) {
+bool appendSortKey(std::u16string_view text, std::string& key) {
     const std::size_t start = key.size();
-    key.resize(start + text.size());  // one byte a unit at most
-    char* out = key.data() + start;
+    // One byte a unit at most for the places and as many for the accents.
+    key.resize(start + 2 * text.size() + 2);
+    char* const places = key.data() + start;
+    char* const accents = places + text.size() + 1;
+    std::size_t letters = 0;
+    std::size_t accented = 0;  // letters up to the last accented one
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char16_t unit = text[i];
-        std::uint8_t place = unit < kTabledUnits ? kPrimaryPlaces.places[unit] : 0;
+        std::uint8_t place = unit < kTabledUnits ? kKeyWeights.places[unit] : 0;
         if (place == kCPlace && i + 1 < text.size() && folded(text[i + 1]) == u'h') {
             // The Windows collation joins "ch", "Ch" and "CH", ICU also "cH".
             place = unit == u'c' && text[i + 1] == u'H' ? 0 : kChPlace;
@@ -258,9 +300,20 @@ bool appendPrimaryKey(std::u16string_view text, std::string& key) {
             key.resize(start);
             return false;
         }
-        *out++ = static_cast<char>(place);
+        const std::uint8_t accent = kKeyWeights.accents[unit];
+        accents[letters] = static_cast<char>(accent);
+        places[letters++] = static_cast<char>(place);
+        if (accent != kNoAccent)
+            accented = letters;
     }
-    key.resize(static_cast<std::size_t>(out - key.data()));
+    // A 0 ends the places, before any place of a longer text. The accents
+    // follow without the unaccented letters after the last accented one
+    // (the least accent, so the order stays), and a 0 ends them too, so that
+    // no key begins another.
+    places[letters] = 0;
+    std::char_traits<char>::move(places + letters + 1, accents, accented);
+    places[letters + 1 + accented] = 0;
+    key.resize(start + letters + accented + 2);
     return true;
 }
 

@@ -31,13 +31,15 @@ struct CollationShortcut {
 // the last blank among them: a blank takes part in no contraction.
 CollationShortcut czechShortcut(std::u16string_view a, std::u16string_view b);
 
-// Appends the primary order of `text` to `key`, one byte a letter, when the
-// shortcut knows the place of each of its characters: blanks, hyphens,
-// apostrophes, digits, and English and Czech letters in either case, "ch"
-// as one letter. Two texts whose keys differ sort as the keys do, byte by
-// byte, a key that begins the other first; with equal keys, accents decide.
-// False, with `key` as it was, for a text with any other character (or a
-// "cH", which the two collations read differently).
-bool appendPrimaryKey(std::u16string_view text, std::string& key);
+// Appends a sort key of `text` to `key` when the shortcut knows the place of
+// each of its characters: blanks, hyphens, apostrophes, digits, and English
+// and Czech letters in either case, "ch" as one letter. The key holds one
+// byte a letter for its place, a 0, the letters' accents up to the last
+// accented letter, a 0. Two texts' keys compare, byte by byte, as the texts
+// do in the Czech order, case aside; equal keys mean texts that sort alike;
+// no key begins another, so what follows a key decides only between equal
+// ones. False, with `key` as it was, for a text with any other character
+// (or a "cH", which the two collations read differently).
+bool appendSortKey(std::u16string_view text, std::string& key);
 
 }  // namespace ek::calc

@@ -33,72 +33,67 @@ PlantKeyParts splitPlantKey(const Text& key, std::size_t count) {
 
 namespace {
 
-// A key taken apart once: where its name and row number stand in the block
-// of copies, where the name's primary key stands (no key: the largest
-// length), and the key's place in the list.
+// A list key as the sort sees it: where its sort key stands in the block of
+// them (its name's sort key, then its row number), or, for a name the sort
+// key does not cover, the largest length; and the key's place in the list.
 struct SortableKey {
-    std::uint32_t name;
+    std::uint32_t start;
+    std::uint32_t length;
     std::uint32_t nameLength;
-    std::uint32_t numberLength;
     std::uint32_t place;
-    std::uint32_t primary;
-    std::uint32_t primaryLength;
 };
+
+constexpr std::uint32_t kNoSortKey = std::numeric_limits<std::uint32_t>::max();
 
 }  // namespace
 
 void sortPlantKeys(TextList& keys, const CzechCollation& collation) {
     const std::size_t width = plantKeyWidth(keys.size());
-    // The keys are copied into one block, one after the other: a sort reads
-    // each of them many times, and where they lie scattered over the heap
-    // most of those reads miss the processor's caches.
     std::size_t units = 0;
     for (const Text& key : keys)
         units += key.size();
     // A material list has at most 64 MiB; the offsets below take 4 GiB.
-    if (units > std::numeric_limits<std::uint32_t>::max())
+    if (2 * units + 2 * keys.size() > std::numeric_limits<std::uint32_t>::max())
         throw std::length_error("plant keys too long to sort");
-    std::u16string block;
-    block.reserve(units);
-    // Most names are made of letters, digits and blanks alone: their primary
-    // keys, compared byte by byte, decide most comparisons at once.
-    std::string primaries;
-    primaries.reserve(units);
+    // Nearly every name is made of letters, digits, blanks, hyphens and
+    // apostrophes: its sort key, followed by the row number, decides a
+    // comparison byte by byte. The keys stand one after the other in one
+    // block: a sort reads each many times, and texts scattered over the heap
+    // would make most of those reads miss the processor's caches.
+    std::string block;
+    block.reserve(2 * units + 2 * keys.size());
     std::vector<SortableKey> sortable;
     sortable.reserve(keys.size());
     for (std::size_t place = 0; place < keys.size(); ++place) {
         const std::u16string_view key(keys[place]);
         const std::size_t cut = key.size() - std::min(width, key.size());
-        const std::size_t primary = primaries.size();
-        const bool keyed = appendPrimaryKey(key.substr(0, cut), primaries);
-        sortable.push_back({static_cast<std::uint32_t>(block.size()),
-                            static_cast<std::uint32_t>(cut),
-                            static_cast<std::uint32_t>(key.size() - cut),
-                            static_cast<std::uint32_t>(place), static_cast<std::uint32_t>(primary),
-                            keyed ? static_cast<std::uint32_t>(primaries.size() - primary)
-                                  : std::numeric_limits<std::uint32_t>::max()});
-        block += key;
+        const std::size_t start = block.size();
+        std::uint32_t length = kNoSortKey;
+        if (appendSortKey(key.substr(0, cut), block)) {
+            // The row number's units high byte first, so that the bytes
+            // order them as the units do.
+            for (const char16_t unit : key.substr(cut)) {
+                block += static_cast<char>(unit >> 8);
+                block += static_cast<char>(unit & 0xFF);
+            }
+            length = static_cast<std::uint32_t>(block.size() - start);
+        }
+        sortable.push_back({static_cast<std::uint32_t>(start), length,
+                            static_cast<std::uint32_t>(cut), static_cast<std::uint32_t>(place)});
     }
-    const std::u16string_view all(block);
-    const std::string_view allPrimaries(primaries);
-    const auto keyed = [](const SortableKey& key) {
-        return key.primaryLength != std::numeric_limits<std::uint32_t>::max();
-    };
+    const std::string_view sortKeys(block);
     // The name alone decides first: compared whole, the digits would sort
     // "Acer a" (blank) before "Acer" (digit).
     const auto before = [&](const SortableKey& a, const SortableKey& b) {
-        if (keyed(a) && keyed(b)) {
-            const int byPrimary = allPrimaries.substr(a.primary, a.primaryLength)
-                                      .compare(allPrimaries.substr(b.primary, b.primaryLength));
-            if (byPrimary != 0)
-                return byPrimary < 0;
-        }
+        if (a.length != kNoSortKey && b.length != kNoSortKey)
+            return sortKeys.substr(a.start, a.length) < sortKeys.substr(b.start, b.length);
+        const std::u16string_view left(keys[a.place]);
+        const std::u16string_view right(keys[b.place]);
         const int byName =
-            collation.compare(all.substr(a.name, a.nameLength), all.substr(b.name, b.nameLength));
+            collation.compare(left.substr(0, a.nameLength), right.substr(0, b.nameLength));
         if (byName != 0)
             return byName < 0;
-        return all.substr(a.name + a.nameLength, a.numberLength) <
-               all.substr(b.name + b.nameLength, b.numberLength);
+        return left.substr(a.nameLength) < right.substr(b.nameLength);
     };
     // A list already in order (the plants table sorts it again) stays as it is.
     if (std::is_sorted(sortable.begin(), sortable.end(), before))

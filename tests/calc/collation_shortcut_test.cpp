@@ -45,7 +45,7 @@ void expectAgreement(const SystemOrder& system, std::u16string_view a, std::u16s
     EXPECT_EQ(sign(CzechCollation().compare(a, b)), whole) << toUtf8(a) << " | " << toUtf8(b);
     std::string left;
     std::string right;
-    if (appendPrimaryKey(a, left) && appendPrimaryKey(b, right) && left != right) {
+    if (appendSortKey(a, left) && appendSortKey(b, right)) {
         EXPECT_EQ(sign(left.compare(right)), whole)
             << toUtf8(a) << " | " << toUtf8(b) << " by keys";
     }
@@ -55,11 +55,11 @@ void expectAgreement(const SystemOrder& system, std::u16string_view a, std::u16s
 // units: "ch", accented and case-differing letters, combining marks,
 // ignorable controls, punctuation, digits and blanks.
 TEST(CollationShortcut, AgreesWithTheSystemOverTrickyTexts) {
-    constexpr std::array<std::u16string_view, 36> kPieces{
-        u"a",      u"A",      u"b", u"c", u"C", u"h", u"H", u"ch",     u"Ch",
-        u"i",      u"r",      u"ř", u"s", u"š", u"z", u"ž", u"á",      u"e",
-        u"é",      u"ě",      u" ", u"-", u"'", u"1", u"9", u"\u030C", u"\u0301",
-        u"\u00B7", u"\u0001", u"l", u"č", u"Č", u"Ř", u"ů", u"\u00C1", u"d"};
+    constexpr std::array<std::u16string_view, 41> kPieces{
+        u"a", u"A",      u"b", u"c",      u"C",      u"h",      u"H",      u"ch", u"Ch", u"i", u"r",
+        u"ř", u"s",      u"š", u"z",      u"ž",      u"á",      u"e",      u"é",  u"ě",  u" ", u"-",
+        u"'", u"1",      u"9", u"\u030C", u"\u0301", u"\u00B7", u"\u0001", u"l",  u"č",  u"Č", u"Ř",
+        u"ů", u"\u00C1", u"d", u"ú",      u"ď",      u"ň",      u"Ě",      u"ý"};
     const SystemOrder system;
     std::mt19937 random(1995);
     const auto text = [&] {
@@ -90,6 +90,11 @@ TEST(CollationShortcut, AgreesOnPlantNames) {
         {u"chmel", u"hrušeň"},
         {u"cibule", u"chrpa"},
         {u"lipa", u"lípa"},
+        {u"lípa a", u"lipa b"},
+        {u"áa", u"aá"},
+        {u"ěa", u"éá"},
+        {u"ú", u"ů"},
+        {u"ďa", u"dá"},
         {u"lípa srdčitá", u"lipa velkolistá"},
         {u"Thuja occidentalis 'Smaragd'", u"Thuja occidentalis 'Brabant'"},
         {u"ořešák", u"osika"},
@@ -122,18 +127,25 @@ TEST(CollationShortcut, AgreesOnPlantNames) {
     }
 }
 
-TEST(PrimaryKey, LeavesAccentsAndCaseToTheCollatorAndRefusesUnknownCharacters) {
+TEST(SortKey, IgnoresCaseAndRefusesUnknownCharacters) {
     std::string lower;
     std::string upper;
-    ASSERT_TRUE(appendPrimaryKey(u"chrpa lípa", lower));
-    ASSERT_TRUE(appendPrimaryKey(u"CHRPA LIPA", upper));
+    ASSERT_TRUE(appendSortKey(u"chrpa lípa", lower));
+    ASSERT_TRUE(appendSortKey(u"CHRPA LÍPA", upper));
     EXPECT_EQ(lower, upper);
-    EXPECT_EQ(lower.size(), 9U);  // "ch" is one letter
+    EXPECT_EQ(lower.size(), 9U + 1U + 7U + 1U);  // "ch" one letter, accents up to "í"
+
+    std::string plain;
+    std::string accented;
+    ASSERT_TRUE(appendSortKey(u"lipa", plain));
+    ASSERT_TRUE(appendSortKey(u"lipá", accented));
+    EXPECT_LT(plain, accented);
+    EXPECT_FALSE(accented.starts_with(plain));
 
     std::string key = "kept";
-    EXPECT_FALSE(appendPrimaryKey(u"Rosa (kříženec)", key));
-    EXPECT_FALSE(appendPrimaryKey(u"Picea\u030C", key));
-    EXPECT_FALSE(appendPrimaryKey(u"acHat", key));
+    EXPECT_FALSE(appendSortKey(u"Rosa (kříženec)", key));
+    EXPECT_FALSE(appendSortKey(u"Picea\u030C", key));
+    EXPECT_FALSE(appendSortKey(u"acHat", key));
     EXPECT_EQ(key, "kept");
 }
 
