@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <type_traits>
 #include <utility>
 
 #include "xls/cell_ref.h"
@@ -14,8 +15,8 @@ namespace xls {
 
 // The sparse cell store of one sheet: row / 256, row mod 256, column / 128,
 // column mod 128. The first level's blocks are made on first use; the last
-// level holds only the cells present, in column order: up to eight of the
-// first 128 columns in the row's own block (160 bytes a row), the rest in
+// level holds only the cells present, in column order: up to five of the
+// first 128 columns in the row's own block (112 bytes a row), the rest in
 // blocks that grow as needed, never a 128-slot array.
 //
 // References returned stay valid until the next Insert into the same row.
@@ -61,9 +62,15 @@ class TXLSCellHeap {
     // the first `Local` of them inside the row's block, so that a setter
     // running down a column reads the rows' cells one after the other in
     // memory; more move to a block of their own.
+    struct NoCells {
+        TXLSCellRef* data() const { return nullptr; }
+    };
     template <std::uint8_t Local>
     struct ColumnBlock {
-        std::array<TXLSCellRef, Local> local;
+        // Takes no room when Local is 0 (an empty std::array still does).
+        [[no_unique_address]] std::conditional_t<Local == 0, NoCells,
+                                                 std::array<TXLSCellRef, Local>>
+            local;
         std::unique_ptr<TXLSCellRef[]> spilled;
         std::uint8_t count = 0;
         std::uint8_t capacity = Local;
@@ -83,9 +90,9 @@ class TXLSCellHeap {
         }
         TXLSCellRef& Insert(const TXLSCellRef& cell);
     };
-    // Eight cells of the first half in place: the export's rows have five.
+    // Five cells of the first half in place: the export's rows have five.
     struct RowBlock {
-        ColumnBlock<8> low;
+        ColumnBlock<5> low;
         ColumnBlock<0> high;
     };
     using RowGroup = std::array<RowBlock, 256>;
