@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 #include "calc/categories.h"
 #include "calc/whole_number.h"
@@ -14,6 +15,19 @@ struct IndexLine {
     std::int64_t row = 0;
     Text key;
 };
+
+// One bit for each length of a category title: item names rarely have
+// one, and those without pass on a single test.
+constexpr std::uint64_t titleLengths() {
+    std::uint64_t lengths = 0;
+    for (const Category& category : kCategories) {
+        if (category.title.size() >= 64)
+            throw "a title too long for the mask";  // fails the constant evaluation
+        lengths |= std::uint64_t{1} << category.title.size();
+    }
+    return lengths;
+}
+constexpr std::uint64_t kTitleLengths = titleLengths();
 
 IndexLine parseIndexLine(const Text& line) {
     const std::size_t blank = line.find(u' ');
@@ -28,6 +42,8 @@ TextList categoryIndex(const TextGrid& workingTable) {
     std::array<std::int64_t, kCategoryCount> headerRows{};
     for (int row = 1; row < workingTable.rowCount(); ++row) {
         const std::u16string_view name = workingTable.cell(1, row);
+        if (name.size() >= 64 || (kTitleLengths >> name.size() & 1) == 0)
+            continue;
         for (std::size_t c = 0; c < kCategoryCount; ++c) {
             if (name == kCategories[c].title)
                 headerRows[c] = row;

@@ -22,12 +22,9 @@ std::u16string_view withoutSuffix(std::u16string_view field) {
 }
 
 Text without(std::u16string_view text, char16_t removed) {
-    Text kept;
-    kept.reserve(text.size());
-    for (const char16_t unit : text) {
-        if (unit != removed)
-            kept += unit;
-    }
+    Text kept(text.size(), u'\0');
+    const auto end = std::remove_copy(text.begin(), text.end(), kept.begin(), removed);
+    kept.erase(end, kept.end());
     return kept;
 }
 

@@ -72,9 +72,12 @@ void sortPlantKeys(TextList& keys, const CzechCollation& collation) {
         if (appendSortKey(key.substr(0, cut), block)) {
             // The row number's units high byte first, so that the bytes
             // order them as the units do.
-            for (const char16_t unit : key.substr(cut)) {
-                block += static_cast<char>(unit >> 8);
-                block += static_cast<char>(unit & 0xFF);
+            const std::u16string_view number = key.substr(cut);
+            const std::size_t at = block.size();
+            block.resize(at + 2 * number.size());
+            for (std::size_t i = 0; i < number.size(); ++i) {
+                block[at + 2 * i] = static_cast<char>(number[i] >> 8);
+                block[at + 2 * i + 1] = static_cast<char>(number[i] & 0xFF);
             }
             length = static_cast<std::uint32_t>(block.size() - start);
         }

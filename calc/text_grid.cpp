@@ -62,14 +62,16 @@ void TextGrid::setCell(int column, int row, std::u16string_view value) {
     }
     if (texts_.size() + value.size() > std::numeric_limits<std::uint32_t>::max())
         throw std::length_error("TextGrid texts too long");
-    const std::size_t from = own ? static_cast<std::size_t>(value.data() - texts_.data()) : 0;
+    if (own) {
+        // Copied first: the block may move as it grows.
+        const Text copy(value);
+        setCell(column, row, copy);
+        return;
+    }
     if (texts_.size() + value.size() > texts_.capacity())
         texts_.reserve(std::max(texts_.size() + value.size(), texts_.size() + texts_.size() / 2));
     const std::size_t at = texts_.size();
-    texts_.resize(at + value.size());  // within the room reserved: nothing moves
-    // After the reserve a view of the grid's own text points at the new block.
-    const char16_t* const source = own ? texts_.data() + from : value.data();
-    std::char_traits<char16_t>::copy(texts_.data() + at, source, value.size());
+    texts_.insert(texts_.end(), value.begin(), value.end());
     unused_ += span.length;
     span = Span{static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(value.size())};
     dropUnusedTexts();

@@ -50,7 +50,7 @@ std::int64_t parseWholeNumber(std::u16string_view text) {
 
 Text decimalText(std::int64_t value) {
     // Straight into UTF-16: every row number and sum passes here.
-    char16_t digits[20];
+    char16_t digits[21];  // a sign and 19 digits at most
     std::size_t first = sizeof digits / sizeof digits[0];
     // Unsigned negation keeps INT64_MIN exact.
     std::uint64_t magnitude = value < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(value)
@@ -59,12 +59,9 @@ Text decimalText(std::int64_t value) {
         digits[--first] = static_cast<char16_t>(u'0' + magnitude % 10);
         magnitude /= 10;
     } while (magnitude != 0);
-    Text text;
-    text.reserve(sizeof digits / sizeof digits[0] - first + 1);
     if (value < 0)
-        text += u'-';
-    text.append(digits + first, digits + sizeof digits / sizeof digits[0]);
-    return text;
+        digits[--first] = u'-';
+    return Text(digits + first, digits + sizeof digits / sizeof digits[0]);
 }
 
 Text zeroPadded(std::int64_t value, std::size_t width) {

@@ -14,6 +14,17 @@ TEST(WorkingTable, FieldsAreCutAtTabsOnly) {
     EXPECT_EQ(fieldsOfLine(u"\ta"), (TextList{u"", u"a"}));
     EXPECT_EQ(fieldsOfLine(u"a\t\tb"), (TextList{u"a", u"", u"b"}));
     EXPECT_EQ(fieldsOfLine(u""), TextList{});
+    // Units that are close to a tab, or hold its byte, are no tabs.
+    EXPECT_EQ(fieldsOfLine(u"\u0900\u0109\u0008\u000A\u0909\u1009x\ty"),
+              (TextList{u"\u0900\u0109\u0008\u000A\u0909\u1009x", u"y"}));
+    // A tab at every place within groups of units.
+    for (std::size_t at = 0; at < 9; ++at) {
+        std::u16string line(9, u'a');
+        line[at] = u'\t';
+        EXPECT_EQ(fieldsOfLine(line),
+                  (TextList{std::u16string(at, u'a'), std::u16string(8 - at, u'a')}))
+            << at;
+    }
 }
 
 TEST(WorkingTable, RowsHoldAllButTheLastItem) {
