@@ -155,10 +155,7 @@ bool IXLSWorksheet::OwnsXf(RowIndex row, ColumnIndex column) const {
     return cell != nullptr && cell->OwnsXf();
 }
 
-TXLSCellRef& IXLSWorksheet::CellForWriting(RowIndex row, ColumnIndex column) {
-    if (TXLSCellRef* cell = cells_.Find(row, column)) {
-        return *cell;
-    }
+TXLSCellRef& IXLSWorksheet::NewCell(RowIndex row, ColumnIndex column) {
     // A new cell takes its column's or row's format.
     const XfIndex xf = InheritedXf(row, column);
     if (xf.value > 0) {
@@ -266,20 +263,27 @@ void EndRun(TXLSXFList& xfs, RunCache& run) {
     run.added = 0;
 }
 
+// A cell of another old XF than the run's: a new run.
+XfIndex StartRun(TXLSXFList& xfs, XfIndex from, bool owned, const TXLSXfChange& change,
+                 RunCache& run) {
+    EndRun(xfs, run);
+    const XfIndex to = xfs.Apply(from, owned, change);
+    run = RunCache{true, from, to};
+    return to;
+}
+
+// Small enough to be inlined into the setters' loops: most cells continue
+// the run of the one before.
 void ChangeCell(IXLSWorksheet& sheet, TXLSXFList& xfs, TXLSCellRef& cell,
                 const TXLSXfChange& change, RunCache& run) {
-    const XfIndex from = sheet.EffectiveXf(cell);
     const bool owned = cell.OwnsXf();
-    XfIndex to;
+    const XfIndex from = owned ? cell.Xf() : sheet.EffectiveXf(cell);
     if (run.valid && run.from == from) {
-        to = run.to;
         ++(owned ? run.moved : run.added);
-    } else {
-        EndRun(xfs, run);
-        to = xfs.Apply(from, owned, change);
-        run = RunCache{true, from, to};
+        cell.SetXf(run.to);
+        return;
     }
-    cell.SetXf(to);
+    cell.SetXf(StartRun(xfs, from, owned, change, run));
 }
 
 }  // namespace
@@ -293,6 +297,12 @@ void IXLSWorksheet::ApplyChange(const TXLSCellArea& area, const TXLSXfChange& ch
             TXLSCellRef& cell = CellForWriting(RowIndex{static_cast<std::uint16_t>(r)},
                                                ColumnIndex{static_cast<std::uint8_t>(c)});
             if (skipMerged && cell.Merged() && !cell.MergeMaster()) {
+                continue;
+            }
+            // The common case in place: a cell of its own format continuing the run.
+            if (run.valid && cell.OwnsXf() && cell.Xf() == run.from) {
+                ++run.moved;
+                cell.SetXf(run.to);
                 continue;
             }
             ChangeCell(*this, xfs, cell, change, run);

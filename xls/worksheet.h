@@ -79,8 +79,15 @@ class IXLSWorksheet {
 
     // The column's format, else the row's (or the default entries').
     XfIndex InheritedXf(RowIndex row, ColumnIndex column) const;
-    // Get-or-create for writing (cell, used area, row entry).
-    TXLSCellRef& CellForWriting(RowIndex row, ColumnIndex column);
+    // Get-or-create for writing (cell, used area, row entry). Inline: every
+    // setter visits every cell of its range, and most cells exist already.
+    TXLSCellRef& CellForWriting(RowIndex row, ColumnIndex column) {
+        if (TXLSCellRef* cell = cells_.Find(row, column)) {
+            return *cell;
+        }
+        return NewCell(row, column);
+    }
+    TXLSCellRef& NewCell(RowIndex row, ColumnIndex column);
     void StoreValue(const TXLSCellArea& area, const Variant& value);
     void StoreLiteralText(const TXLSCellArea& area, std::u16string_view text);
     void Store(const TXLSCellArea& area, const TXLSStoredValue& value);
