@@ -1,7 +1,9 @@
 #include "calc/plant_sort_keys.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <stdexcept>
 #include <string>
@@ -33,10 +35,14 @@ PlantKeyParts splitPlantKey(const Text& key, std::size_t count) {
 
 namespace {
 
-// A list key as the sort sees it: where its sort key stands in the block of
-// them (its name's sort key, then its row number), or, for a name the sort
-// key does not cover, the largest length; and the key's place in the list.
+// A list key as the sort sees it: the first 32 bytes of its sort key (its
+// name's sort key, then its row number) as four numbers that compare as the
+// bytes do, so that nineteen comparisons in twenty need nothing else; where
+// the whole sort key stands in the block of them, or, for a name the sort key
+// does not cover, the largest length; and the key's place in the list. The
+// entries move during the sort: each merge reads them one after the other.
 struct SortableKey {
+    std::array<std::uint64_t, 4> head;
     std::uint32_t start;
     std::uint32_t length;
     std::uint32_t nameLength;
@@ -44,6 +50,19 @@ struct SortableKey {
 };
 
 constexpr std::uint32_t kNoSortKey = std::numeric_limits<std::uint32_t>::max();
+
+// The first bytes of `key`, eight to a number, the first byte highest; 0
+// after its end.
+std::array<std::uint64_t, 4> headOf(std::string_view key) {
+    std::array<unsigned char, 32> bytes{};
+    std::memcpy(bytes.data(), key.data(), std::min(key.size(), bytes.size()));
+    std::array<std::uint64_t, 4> head{};
+    for (std::size_t word = 0; word < head.size(); ++word) {
+        for (std::size_t i = 0; i < 8; ++i)
+            head[word] = head[word] << 8 | bytes[8 * word + i];
+    }
+    return head;
+}
 
 }  // namespace
 
@@ -57,9 +76,7 @@ void sortPlantKeys(TextList& keys, const CzechCollation& collation) {
         throw std::length_error("plant keys too long to sort");
     // Nearly every name is made of letters, digits, blanks, hyphens and
     // apostrophes: its sort key, followed by the row number, decides a
-    // comparison byte by byte. The keys stand one after the other in one
-    // block: a sort reads each many times, and texts scattered over the heap
-    // would make most of those reads miss the processor's caches.
+    // comparison byte by byte.
     std::string block;
     block.reserve(2 * units + 2 * keys.size());
     std::vector<SortableKey> sortable;
@@ -81,15 +98,23 @@ void sortPlantKeys(TextList& keys, const CzechCollation& collation) {
             }
             length = static_cast<std::uint32_t>(block.size() - start);
         }
-        sortable.push_back({static_cast<std::uint32_t>(start), length,
+        const std::array<std::uint64_t, 4> head =
+            length == kNoSortKey ? std::array<std::uint64_t, 4>{}
+                                 : headOf(std::string_view(block).substr(start, length));
+        sortable.push_back({head, static_cast<std::uint32_t>(start), length,
                             static_cast<std::uint32_t>(cut), static_cast<std::uint32_t>(place)});
     }
     const std::string_view sortKeys(block);
     // The name alone decides first: compared whole, the digits would sort
     // "Acer a" (blank) before "Acer" (digit).
     const auto before = [&](const SortableKey& a, const SortableKey& b) {
-        if (a.length != kNoSortKey && b.length != kNoSortKey)
+        if (a.length != kNoSortKey && b.length != kNoSortKey) {
+            // Heads that differ decide (a key's end reads as 0s, which sort
+            // first as its end does); equal ones leave it to the whole keys.
+            if (a.head != b.head)
+                return a.head < b.head;
             return sortKeys.substr(a.start, a.length) < sortKeys.substr(b.start, b.length);
+        }
         const std::u16string_view left(keys[a.place]);
         const std::u16string_view right(keys[b.place]);
         const int byName =
