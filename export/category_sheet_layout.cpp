@@ -1,6 +1,8 @@
 #include "export/category_sheet_layout.h"
 
 #include <array>
+#include <string_view>
+#include <vector>
 
 #include "xls/borders.h"
 #include "xls/font.h"
@@ -58,9 +60,12 @@ void colourBands(xls::IXLSWorksheet& worksheet, int lastRow) {
 void writeValues(xls::IXLSWorksheet& worksheet, const calc::TextGrid& table,
                  const calc::Text& projectTotal) {
     const xls::IXLSRange cells = worksheet.Cells();
+    // A column at a time, as Item(row + 2, column).SetLiteralText would.
+    std::vector<std::u16string_view> texts(static_cast<std::size_t>(table.rowCount()));
     for (int column = 1; column <= kColumns; ++column) {
         for (int row = 0; row < table.rowCount(); ++row)
-            cells.Item(row + 2, column).SetLiteralText(table.cell(column - 1, row));
+            texts[static_cast<std::size_t>(row)] = table.cell(column - 1, row);
+        cells.Item(2, column).SetLiteralTextsDown(texts);
     }
     const int lastRow = table.rowCount() + 2;
     cells.Item(lastRow, 1).SetLiteralText(kProjectTotalFiller);

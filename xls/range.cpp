@@ -67,6 +67,10 @@ void IXLSRange::SetLiteralText(std::u16string_view text) const {
     sheet_->StoreLiteralText(area_, text);
 }
 
+void IXLSRange::SetLiteralTextsDown(std::span<const std::u16string_view> texts) const {
+    sheet_->StoreLiteralTextsDown(area_.firstRow, area_.firstColumn, texts);
+}
+
 void IXLSRange::Merge() const {
     sheet_->Merge(area_, false);
 }

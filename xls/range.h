@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string_view>
 
 #include "xls/cell_area.h"
@@ -53,6 +54,11 @@ class IXLSRange {
     // Stores `text` exactly as given as a text cell in every cell (no
     // apostrophe or "=" rule); the empty text makes blank cells.
     void SetLiteralText(std::u16string_view text) const;
+    // SetLiteralText of texts[i] on the cell i rows below the range's first
+    // cell, one after the other, as Item(i + 1, 1).SetLiteralText would
+    // (InvalidIndexError at the first row past the sheet). For a column of
+    // texts: the cells are found and the texts' table entries fetched ahead.
+    void SetLiteralTextsDown(std::span<const std::u16string_view> texts) const;
 
     // Merges the range (across: one area per row).
     void Merge() const;

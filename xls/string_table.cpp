@@ -149,8 +149,7 @@ void TXLSStringTable::DropNumber(std::int32_t number) {
     }
 }
 
-std::int32_t TXLSStringTable::Add(std::u16string_view text) {
-    const std::uint32_t hash = Hash(text);
+std::int32_t TXLSStringTable::AddHashed(std::u16string_view text, std::uint32_t hash) {
     const std::int32_t found = FindHashed(text, hash);
     ++totalReferences_;
     if (found > 0) {

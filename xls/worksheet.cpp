@@ -1,8 +1,11 @@
 #include "xls/worksheet.h"
 
 #include <algorithm>
+#include <array>
 
 #include "xls/cell_text.h"
+#include "xls/errors.h"
+#include "xls/string_table.h"
 #include "xls/variant.h"
 #include "xls/workbook.h"
 
@@ -181,29 +184,71 @@ void IXLSWorksheet::ReleaseContent(TXLSCellRef& cell) {
 }
 
 void IXLSWorksheet::Store(const TXLSCellArea& area, const TXLSStoredValue& stored) {
+    const std::uint32_t hash =
+        stored.kind == CellKind::Text ? TXLSStringTable::Hash(stored.text) : 0;
     for (int r = area.firstRow.value; r <= area.lastRow.value; ++r) {
         for (int c = area.firstColumn.value; c <= area.lastColumn.value; ++c) {
-            const RowIndex row{static_cast<std::uint16_t>(r)};
-            const ColumnIndex column{static_cast<std::uint8_t>(c)};
-            TXLSCellRef& cell = CellForWriting(row, column);
-            if (cell.Merged() && !cell.MergeMaster()) {
-                continue;
-            }
-            ReleaseContent(cell);
-            if (stored.keep) {
-                continue;
-            }
-            if (stored.kind == CellKind::Text) {
-                cell.SetText(workbook_->MutableStringTable().Add(stored.text));
-                if (stored.wrap) {
-                    ApplyChange({row, row, column, column}, {TXLSXfChange::What::WrapText, 1});
-                }
-            } else if (stored.kind != CellKind::Blank) {
-                cell.SetNumber(stored.kind, stored.number);
-            }
+            StoreIn(RowIndex{static_cast<std::uint16_t>(r)},
+                    ColumnIndex{static_cast<std::uint8_t>(c)}, stored, hash);
         }
     }
     workbook_->CountChange();
+}
+
+void IXLSWorksheet::StoreIn(RowIndex row, ColumnIndex column, const TXLSStoredValue& stored,
+                            std::uint32_t textHash) {
+    TXLSCellRef& cell = CellForWriting(row, column);
+    if (cell.Merged() && !cell.MergeMaster()) {
+        return;
+    }
+    ReleaseContent(cell);
+    if (stored.keep) {
+        return;
+    }
+    if (stored.kind == CellKind::Text) {
+        cell.SetText(workbook_->MutableStringTable().AddHashed(stored.text, textHash));
+        if (stored.wrap) {
+            ApplyChange({row, row, column, column}, {TXLSXfChange::What::WrapText, 1});
+        }
+    } else if (stored.kind != CellKind::Blank) {
+        cell.SetNumber(stored.kind, stored.number);
+    }
+}
+
+void IXLSWorksheet::StoreLiteralTextsDown(RowIndex firstRow, ColumnIndex column,
+                                          std::span<const std::u16string_view> texts) {
+    const TXLSStringTable& strings = workbook_->StringTable();
+    // The buckets of the texts a few cells ahead are fetched while the cells
+    // before them are stored.
+    constexpr std::size_t kAhead = 8;
+    std::array<std::uint32_t, kAhead> hashes{};
+    const auto prepare = [&](std::size_t i) {
+        if (i < texts.size()) {
+            const std::uint32_t hash = TXLSStringTable::Hash(CutToCellText(texts[i]));
+            hashes[i % kAhead] = hash;
+            strings.PrefetchBucket(hash);
+        }
+    };
+    for (std::size_t i = 0; i < kAhead; ++i) {
+        prepare(i);
+    }
+    StoredValue stored;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const std::uint32_t hash = hashes[i % kAhead];
+        prepare(i + kAhead);
+        const std::size_t row = firstRow.value + i;
+        if (row > kLastRow.value) {
+            throw InvalidIndexError();
+        }
+        stored.kind = CellKind::Blank;
+        stored.text = {};
+        stored.wrap = false;
+        if (!texts[i].empty()) {
+            SetText(stored, texts[i]);
+        }
+        StoreIn(RowIndex{static_cast<std::uint16_t>(row)}, column, stored, hash);
+        workbook_->CountChange();
+    }
 }
 
 void IXLSWorksheet::StoreValue(const TXLSCellArea& area, const Variant& value) {

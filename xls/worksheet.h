@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -91,6 +92,13 @@ class IXLSWorksheet {
     void StoreValue(const TXLSCellArea& area, const Variant& value);
     void StoreLiteralText(const TXLSCellArea& area, std::u16string_view text);
     void Store(const TXLSCellArea& area, const TXLSStoredValue& value);
+    // One cell of Store, with the Hash() of a text to store.
+    void StoreIn(RowIndex row, ColumnIndex column, const TXLSStoredValue& value,
+                 std::uint32_t textHash);
+    // StoreLiteralText of texts[i] into the cell i rows below `firstRow`, one
+    // after the other; InvalidIndexError at the first row past the sheet.
+    void StoreLiteralTextsDown(RowIndex firstRow, ColumnIndex column,
+                               std::span<const std::u16string_view> texts);
     void ReleaseContent(TXLSCellRef& cell);
     void Merge(const TXLSCellArea& area, bool across);
     void SetColumnWidthUnits(const TXLSCellArea& area, std::uint16_t units);

@@ -2,11 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <memory>
+#include <vector>
+
 #include "tests/xls/cell_format_probe.h"
 #include "xls/borders.h"
 #include "xls/errors.h"
 #include "xls/font.h"
 #include "xls/interior.h"
+#include "xls/save_as.h"
 #include "xls/workbook.h"
 #include "xls/worksheet.h"
 
@@ -166,6 +171,37 @@ TEST_F(RangeTest, AlignmentKeepsTheWrapFlag) {
         cell.SetHorizontalAlignment(code.constant);
         EXPECT_EQ(FormatAt(sheet, 1, 1).fields.HorizontalAlignment(), code.code) << code.constant;
     }
+}
+
+// A column of texts stored at once makes the workbook one text at a time
+// makes: texts replaced, repeated, empty, wrapped, a merged cell, the end of
+// the sheet.
+TEST(RangeTextsDown, StoresWhatOneTextAtATimeStores) {
+    const std::u16string_view texts[] = {u"a", u"",  u"two\nlines", u"a", u"b", u"c", u"a", u"d",
+                                         u"e", u"f", u"g",          u"h", u"i", u"j", u"b"};
+    const auto fill = [&](bool atOnce, int firstRow) {
+        auto book = std::make_unique<TXLSWorkbook>();
+        IXLSWorksheet& sheet = book->Worksheets().Add();
+        sheet.Range(1, 2, 1, 2).SetLiteralText(u"a");  // replaced below
+        sheet.Range(4, 2, 4, 3).Merge(false);
+        sheet.Range(5, 2, 5, 2).SetLiteralText(u"covered");
+        const IXLSRange start = sheet.Cells().Item(firstRow, 2);
+        try {
+            if (atOnce) {
+                start.SetLiteralTextsDown(texts);
+            } else {
+                for (std::size_t i = 0; i < std::size(texts); ++i)
+                    sheet.Cells().Item(firstRow + static_cast<int>(i), 2).SetLiteralText(texts[i]);
+            }
+        } catch (const InvalidIndexError&) {
+            EXPECT_GT(firstRow, 1) << "only at the end of the sheet";
+        }
+        std::vector<std::uint8_t> bytes;
+        EXPECT_EQ(SaveToMemory(*book, bytes), kSaveAsSucceeded);
+        return bytes;
+    };
+    EXPECT_EQ(fill(true, 1), fill(false, 1));
+    EXPECT_EQ(fill(true, 65530), fill(false, 65530));  // past the last row
 }
 
 }  // namespace
