@@ -1,6 +1,7 @@
 // The category index, the eight category builders and the plant sorting.
 
 #include <algorithm>
+#include <array>
 #include <limits>
 
 #include "calc/categories.h"
@@ -149,7 +150,8 @@ void Kalkulace::buildCategory(std::size_t index) {
                 ListBox3.push_back(plantSortKey(name, row, keyWidth));
             }
             const std::u16string_view lineTotal = StringGrid1.cell(kLineTotalColumn, source);
-            table.setCell(0, row, decimalText(row));
+            std::array<char16_t, 20> digits;
+            table.setCell(0, row, decimalText(row, digits));
             table.setCell(kNameColumn, row, name);
             table.setCell(kQuantityColumn, row, StringGrid1.cell(kQuantityColumn, source));
             table.setCell(kUnitPriceColumn, row,

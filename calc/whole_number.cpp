@@ -48,11 +48,10 @@ std::int64_t parseWholeNumber(std::u16string_view text) {
     return value;
 }
 
-Text decimalText(std::int64_t value) {
+std::u16string_view decimalText(std::int64_t value, std::array<char16_t, 20>& digits) {
     // Straight into UTF-16: every row number and sum passes here.
-    char16_t digits[21];  // a sign and 19 digits at most
-    std::size_t first = sizeof digits / sizeof digits[0];
-    // Unsigned negation keeps INT64_MIN exact.
+    std::size_t first = digits.size();
+    // Unsigned negation keeps INT64_MIN exact (19 digits and the sign).
     std::uint64_t magnitude = value < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(value)
                                         : static_cast<std::uint64_t>(value);
     do {
@@ -61,7 +60,12 @@ Text decimalText(std::int64_t value) {
     } while (magnitude != 0);
     if (value < 0)
         digits[--first] = u'-';
-    return Text(digits + first, digits + sizeof digits / sizeof digits[0]);
+    return std::u16string_view(digits.data() + first, digits.size() - first);
+}
+
+Text decimalText(std::int64_t value) {
+    std::array<char16_t, 20> digits;
+    return Text(decimalText(value, digits));
 }
 
 Text zeroPadded(std::int64_t value, std::size_t width) {

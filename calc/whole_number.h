@@ -2,6 +2,7 @@
 // Whole numbers held as decimal text in the working state (INF_celkem,
 // INF_zacatek, row numbers of the category index and of the plant sort keys).
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 
@@ -15,6 +16,8 @@ namespace ek::calc {
 std::int64_t parseWholeNumber(std::u16string_view text);
 
 Text decimalText(std::int64_t value);
+// The same into `digits`, for a caller that only reads it: a view of it.
+std::u16string_view decimalText(std::int64_t value, std::array<char16_t, 20>& digits);
 
 // `value` (not negative) with leading zeros to at least `width` digits.
 Text zeroPadded(std::int64_t value, std::size_t width);

@@ -1,6 +1,7 @@
 #include "calc/working_table.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 
@@ -66,7 +67,8 @@ void splitIntoWorkingTable(const TextList& items, TextGrid& table) {
         units += item.size() + 5;
     table.reserveTexts(units);
     for (int row = 1; row < rows; ++row) {
-        table.setCell(0, row, decimalText(row));
+        std::array<char16_t, 20> digits;
+        table.setCell(0, row, decimalText(row, digits));
         // Each field straight into its cell, without a list of copies between.
         forEachField(
             items[static_cast<std::size_t>(row - 1)],

@@ -23,6 +23,16 @@ TEST(StringTable, HashIsTimes33ThenPlusOneThirtySecond) {
         h = h * 33U + 0xFFFFU;
     }
     EXPECT_EQ(TXLSStringTable::Hash(std::u16string(8, u'\xFFFF')), h + h / 32U);
+    // Texts of every length around the four-unit steps.
+    std::u16string text;
+    for (int length = 0; length < 11; ++length) {
+        std::uint32_t expected = 0;
+        for (const char16_t unit : text) {
+            expected = expected * 33U + unit;
+        }
+        EXPECT_EQ(TXLSStringTable::Hash(text), expected + expected / 32U) << length;
+        text += static_cast<char16_t>(0xF00D + 977 * length);
+    }
 }
 
 TEST(StringTable, NumbersFromOneAndCountsReferences) {
