@@ -130,10 +130,19 @@ void Kalkulace::buildCategory(std::size_t index) {
     const std::size_t keyWidth = plantKeyWidth(static_cast<std::size_t>(itemCount));
     // The table's texts, at most those of its lines and a row number each,
     // in one step rather than grown by half again and again.
+    // A plant name loses at least the field's first ten and last character,
+    // a price its currency suffix.
     std::size_t units = 0;
+    const auto shortened = [](std::size_t length, std::size_t cut) {
+        return length > cut ? length - cut : 0;
+    };
     for (int row = 1; row < totalRow; ++row) {
-        for (int column = kNameColumn; column <= kLineTotalColumn; ++column)
-            units += StringGrid1.cell(column, static_cast<int>(start) + row).size();
+        const int source = static_cast<int>(start) + row;
+        const std::size_t name = StringGrid1.cell(kNameColumn, source).size();
+        units += category.plants ? shortened(name, 11) : name;
+        units += StringGrid1.cell(kQuantityColumn, source).size();
+        units += shortened(StringGrid1.cell(kUnitPriceColumn, source).size(), 3);
+        units += shortened(StringGrid1.cell(kLineTotalColumn, source).size(), 3);
         units += 6;
     }
     table.reserveTexts(units);
