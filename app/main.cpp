@@ -13,6 +13,8 @@
 
 #ifdef EXPORT_KALKULACE_WINDOW
 #include "app/window/run_window.h"
+#elif defined(EXPORT_KALKULACE_WINDOW_PROGRAM)
+#include "app/window_program.h"
 #endif
 
 namespace {
@@ -51,6 +53,9 @@ int main(int argc, char** argv) {
 #ifdef EXPORT_KALKULACE_WINDOW
     if (!options.commandLineMode())
         return app::runWindow(argc, argv, {options.documents, options.developer});
+#elif defined(EXPORT_KALKULACE_WINDOW_PROGRAM)
+    if (!options.commandLineMode())
+        return app::startWindowProgram(EXPORT_KALKULACE_WINDOW_PROGRAM, argv, std::cerr);
 #endif
     return runOnTerminal(options);
 }
