@@ -37,19 +37,16 @@ namespace {
 
 // A list key as the sort sees it: the first 32 bytes of its sort key (its
 // name's sort key, then its row number) as four numbers that compare as the
-// bytes do, so that nineteen comparisons in twenty need nothing else; where
-// the whole sort key stands in the block of them, or, for a name the sort key
-// does not cover, the largest length; and the key's place in the list. The
-// entries move during the sort: each merge reads them one after the other.
+// bytes do, so that nineteen comparisons in twenty need nothing else;
+// whether the name has a sort key; the length of the name, and the key's
+// place in the list. The entries move during the sort: each merge reads
+// them one after the other.
 struct SortableKey {
     std::array<std::uint64_t, 4> head;
-    std::uint32_t start;
-    std::uint32_t length;
+    bool keyed;
     std::uint32_t nameLength;
     std::uint32_t place;
 };
-
-constexpr std::uint32_t kNoSortKey = std::numeric_limits<std::uint32_t>::max();
 
 // The first bytes of `key`, eight to a number, the first byte highest; 0
 // after its end.
@@ -67,54 +64,39 @@ std::array<std::uint64_t, 4> headOf(std::string_view key) {
 }  // namespace
 
 void sortPlantKeys(TextList& keys, const CzechCollation& collation) {
+    if (keys.size() > std::numeric_limits<std::uint32_t>::max())
+        throw std::length_error("too many plant keys to sort");
     const std::size_t width = plantKeyWidth(keys.size());
-    std::size_t units = 0;
-    for (const Text& key : keys)
-        units += key.size();
-    // A material list has at most 64 MiB; the offsets below take 4 GiB.
-    if (2 * units + 2 * keys.size() > std::numeric_limits<std::uint32_t>::max())
-        throw std::length_error("plant keys too long to sort");
     // Nearly every name is made of letters, digits, blanks, hyphens and
     // apostrophes: its sort key, followed by the row number, decides a
     // comparison byte by byte.
-    std::string block;
-    block.reserve(2 * units + 2 * keys.size());
+    std::string sortKey;
     std::vector<SortableKey> sortable;
     sortable.reserve(keys.size());
     for (std::size_t place = 0; place < keys.size(); ++place) {
         const std::u16string_view key(keys[place]);
         const std::size_t cut = key.size() - std::min(width, key.size());
-        const std::size_t start = block.size();
-        std::uint32_t length = kNoSortKey;
-        if (appendSortKey(key.substr(0, cut), block)) {
+        sortKey.clear();
+        const bool keyed = appendSortKey(key.substr(0, cut), sortKey);
+        if (keyed) {
             // The row number's units high byte first, so that the bytes
             // order them as the units do.
-            const std::u16string_view number = key.substr(cut);
-            const std::size_t at = block.size();
-            block.resize(at + 2 * number.size());
-            for (std::size_t i = 0; i < number.size(); ++i) {
-                block[at + 2 * i] = static_cast<char>(number[i] >> 8);
-                block[at + 2 * i + 1] = static_cast<char>(number[i] & 0xFF);
+            for (const char16_t unit : key.substr(cut)) {
+                sortKey += static_cast<char>(unit >> 8);
+                sortKey += static_cast<char>(unit & 0xFF);
             }
-            length = static_cast<std::uint32_t>(block.size() - start);
         }
-        const std::array<std::uint64_t, 4> head =
-            length == kNoSortKey ? std::array<std::uint64_t, 4>{}
-                                 : headOf(std::string_view(block).substr(start, length));
-        sortable.push_back({head, static_cast<std::uint32_t>(start), length,
+        sortable.push_back({keyed ? headOf(sortKey) : std::array<std::uint64_t, 4>{}, keyed,
                             static_cast<std::uint32_t>(cut), static_cast<std::uint32_t>(place)});
     }
-    const std::string_view sortKeys(block);
     // The name alone decides first: compared whole, the digits would sort
     // "Acer a" (blank) before "Acer" (digit).
     const auto before = [&](const SortableKey& a, const SortableKey& b) {
-        if (a.length != kNoSortKey && b.length != kNoSortKey) {
-            // Heads that differ decide (a key's end reads as 0s, which sort
-            // first as its end does); equal ones leave it to the whole keys.
-            if (a.head != b.head)
-                return a.head < b.head;
-            return sortKeys.substr(a.start, a.length) < sortKeys.substr(b.start, b.length);
-        }
+        // Heads that differ decide (a key's end reads as 0s, which sort first
+        // as its end does); equal ones, and names without a sort key, are
+        // compared as texts (the list's keys, which lie one after the other).
+        if (a.keyed && b.keyed && a.head != b.head)
+            return a.head < b.head;
         const std::u16string_view left(keys[a.place]);
         const std::u16string_view right(keys[b.place]);
         const int byName =
