@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <vector>
 
 #include "calc/categories.h"
 #include "calc/category_index.h"
@@ -210,19 +211,24 @@ void Kalkulace::TrideniRostlin() {
     for (std::size_t i = 0; i < count; ++i) {
         StringGrid2.setCell(kNameColumn, static_cast<int>(i) + 1, ListBox5[i]);
     }
-    // Each item row moves whole to the place of its name.
+    // Each item row moves whole to the place of its name. The row numbers are
+    // read and checked in the first column's pass, and reused in the others.
+    std::vector<std::size_t> fileRows;
+    fileRows.reserve(count);
     for (const int column : {kQuantityColumn, kUnitPriceColumn, kLineTotalColumn}) {
         ListBox5.clear();
         for (std::size_t i = 0; i < count; ++i) {
             ListBox5.emplace_back(StringGrid2.cell(column, static_cast<int>(i) + 1));
         }
         for (std::size_t i = 0; i < count; ++i) {
-            const std::int64_t fileRow = parseWholeNumber(ListBox4[i]);
-            if (fileRow < 1 || fileRow > static_cast<std::int64_t>(count)) {
-                throwIndexOutOfBounds(fileRow - 1);
+            if (fileRows.size() == i) {
+                const std::int64_t fileRow = parseWholeNumber(ListBox4[i]);
+                if (fileRow < 1 || fileRow > static_cast<std::int64_t>(count)) {
+                    throwIndexOutOfBounds(fileRow - 1);
+                }
+                fileRows.push_back(static_cast<std::size_t>(fileRow - 1));
             }
-            StringGrid2.setCell(column, static_cast<int>(i) + 1,
-                                ListBox5[static_cast<std::size_t>(fileRow - 1)]);
+            StringGrid2.setCell(column, static_cast<int>(i) + 1, ListBox5[fileRows[i]]);
         }
     }
 }

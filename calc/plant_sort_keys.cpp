@@ -67,6 +67,20 @@ void sortPlantKeys(TextList& keys, const CzechCollation& collation) {
     if (keys.size() > std::numeric_limits<std::uint32_t>::max())
         throw std::length_error("too many plant keys to sort");
     const std::size_t width = plantKeyWidth(keys.size());
+    // A list already in order (the plants table sorts it again) stays as it
+    // is: told from the texts, before any sort key is made.
+    const auto textsInOrder = [&](const Text& a, const Text& b) {
+        const std::size_t cutA = a.size() - std::min(width, a.size());
+        const std::size_t cutB = b.size() - std::min(width, b.size());
+        const std::u16string_view left(a);
+        const std::u16string_view right(b);
+        const int byName = collation.compare(left.substr(0, cutA), right.substr(0, cutB));
+        if (byName != 0)
+            return byName < 0;
+        return left.substr(cutA) < right.substr(cutB);
+    };
+    if (std::is_sorted(keys.begin(), keys.end(), textsInOrder))
+        return;
     // Nearly every name is made of letters, digits, blanks, hyphens and
     // apostrophes: its sort key, followed by the row number, decides a
     // comparison byte by byte.
@@ -105,9 +119,6 @@ void sortPlantKeys(TextList& keys, const CzechCollation& collation) {
             return byName < 0;
         return left.substr(a.nameLength) < right.substr(b.nameLength);
     };
-    // A list already in order (the plants table sorts it again) stays as it is.
-    if (std::is_sorted(sortable.begin(), sortable.end(), before))
-        return;
     // The small entries move while sorting, the texts once at the end.
     std::stable_sort(sortable.begin(), sortable.end(), before);
     TextList sorted;
