@@ -29,6 +29,13 @@ void RecordBuffer::f64(double value) {
 
 void RecordBuffer::utf16(std::u16string_view text) {
     std::uint8_t* out = grow(2 * text.size());
+    if constexpr (std::endian::native == std::endian::little) {
+        // The units are little-endian already.
+        if (!text.empty()) {
+            std::memcpy(out, text.data(), 2 * text.size());
+        }
+        return;
+    }
     for (const char16_t unit : text) {
         *out++ = static_cast<std::uint8_t>(unit);
         *out++ = static_cast<std::uint8_t>(unit >> 8);

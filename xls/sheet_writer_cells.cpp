@@ -41,19 +41,39 @@ class ExtentTracker {
 class CellRecordWriter {
   public:
     CellRecordWriter(const IXLSWorksheet& sheet, const SheetWriteContext& context, RecordList& out)
-        : sheet_(sheet), context_(context), out_(out) {}
+        : sheet_(sheet), context_(context), out_(out) {
+        // Every cell asks for its format's ixfe: a table of them, made once.
+        ixfes_.resize(static_cast<std::size_t>(context.xfs.Count()));
+        for (std::size_t xf = 0; xf < ixfes_.size(); ++xf) {
+            ixfes_[xf] = context.xfs.WrittenIxfe(XfIndex{static_cast<std::int32_t>(xf)});
+        }
+    }
 
     void writeRow(RowIndex row);
     const std::optional<records::Extent>& extent() const { return extent_.extent(); }
 
   private:
-    std::uint16_t ixfe(XfIndex xf) const { return context_.xfs.WrittenIxfe(xf); }
+    std::uint16_t ixfe(XfIndex xf) const {
+        return xf.value >= 0 && static_cast<std::size_t>(xf.value) < ixfes_.size()
+                   ? ixfes_[static_cast<std::size_t>(xf.value)]
+                   : context_.xfs.WrittenIxfe(xf);
+    }
     void writeCell(const TXLSCellRef& cell);
     void writeValue(const TXLSCellRef& cell);
     void writeBlank(std::uint16_t row, std::uint16_t column, std::uint16_t ixfe);
     void writeMergedArea(const TXLSCellRef& master);
-    void flushBlanks();
-    void flushNumbers();
+    void flushBlanks() {
+        if (!blankRun_.empty()) {
+            writeBlankRun();
+        }
+    }
+    void flushNumbers() {
+        if (!numberRun_.empty()) {
+            writeNumberRun();
+        }
+    }
+    void writeBlankRun();
+    void writeNumberRun();
     void flushRuns() {
         flushBlanks();
         flushNumbers();
@@ -69,6 +89,7 @@ class CellRecordWriter {
     std::vector<std::uint16_t> blankRun_;
     std::uint16_t numberStart_ = 0;
     std::vector<records::RkCell> numberRun_;
+    std::vector<std::uint16_t> ixfes_;  // by XF index
 };
 
 void CellRecordWriter::writeRow(RowIndex row) {
@@ -182,7 +203,7 @@ void CellRecordWriter::writeMergedArea(const TXLSCellRef& master) {
     }
 }
 
-void CellRecordWriter::flushBlanks() {
+void CellRecordWriter::writeBlankRun() {
     if (blankRun_.size() == 1) {
         writeBlank(row_, blankStart_, blankRun_.front());
     } else if (blankRun_.size() > 1) {
@@ -193,7 +214,7 @@ void CellRecordWriter::flushBlanks() {
     blankRun_.clear();
 }
 
-void CellRecordWriter::flushNumbers() {
+void CellRecordWriter::writeNumberRun() {
     if (numberRun_.size() == 1) {
         records::addRk(out_, {row_, numberStart_, numberRun_.front().ixfe}, numberRun_.front().rk);
         extent_.include(row_, numberStart_, numberStart_);

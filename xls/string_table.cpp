@@ -167,7 +167,7 @@ std::int32_t TXLSStringTable::AddHashed(std::u16string_view text, std::uint32_t 
     Entry& entry = At(number);
     entry.text = pool_.Store(text);
     entry.references = 1;
-    entry.writtenPosition = -1;
+    ForgetWrittenPosition(number);
     InsertHash(hash, number);
     CompactPoolWhenWasteful();
     return number;
@@ -192,7 +192,7 @@ void TXLSStringTable::Release(std::int32_t number) {
     RemoveHash(Hash(entry.text), number);
     pool_.Forget(entry.text);
     entry.text = {};
-    entry.writtenPosition = -1;
+    ForgetWrittenPosition(number);
     DropNumber(number);
 }
 
@@ -227,19 +227,27 @@ std::uint32_t TXLSStringTable::ReferenceCount(std::int32_t number) const {
 }
 
 std::uint32_t TXLSStringTable::AssignWrittenPositions() {
+    writtenPositions_.assign(static_cast<std::size_t>(highest_) + 1, -1);
     std::int32_t position = 0;
     for (std::int32_t number = 1; number <= highest_; ++number) {
-        Entry& entry = At(number);
-        entry.writtenPosition = entry.references > 0 ? position++ : -1;
+        if (At(number).references > 0) {
+            writtenPositions_[static_cast<std::size_t>(number)] = position++;
+        }
     }
     return static_cast<std::uint32_t>(position);
 }
 
 std::int32_t TXLSStringTable::WrittenPosition(std::int32_t number) const {
-    if (number < 1 || number > highest_) {
+    if (number < 1 || static_cast<std::size_t>(number) >= writtenPositions_.size()) {
         return -1;
     }
-    return At(number).writtenPosition;
+    return writtenPositions_[static_cast<std::size_t>(number)];
+}
+
+void TXLSStringTable::ForgetWrittenPosition(std::int32_t number) {
+    if (static_cast<std::size_t>(number) < writtenPositions_.size()) {
+        writtenPositions_[static_cast<std::size_t>(number)] = -1;
+    }
 }
 
 }  // namespace xls

@@ -88,7 +88,6 @@ class TXLSStringTable {
     struct Entry {
         std::u16string_view text;  // into pool_
         std::uint32_t references = 0;
-        std::int32_t writtenPosition = -1;
     };
     using Block = std::array<Entry, kBlockSize>;
 
@@ -102,11 +101,15 @@ class TXLSStringTable {
     void GrowBuckets();
     std::int32_t TakeNumber();
     void DropNumber(std::int32_t number);
+    void ForgetWrittenPosition(std::int32_t number);
     void CompactPoolWhenWasteful();
 
     TXLSTextPool pool_;
     std::vector<std::unique_ptr<Block>> blocks_;
     std::vector<std::int32_t> freeNumbers_;
+    // By entry number, what AssignWrittenPositions gave (-1 for none): one
+    // array, as every text cell of a save asks for its entry's.
+    std::vector<std::int32_t> writtenPositions_;
     std::int32_t highest_ = 0;
     std::uint32_t totalReferences_ = 0;
     std::uint32_t distinct_ = 0;
