@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <optional>
 #include <vector>
 
 #include "calc/categories.h"
@@ -13,6 +14,7 @@
 #include "calc/money.h"
 #include "calc/plant_name.h"
 #include "calc/plant_sort_keys.h"
+#include "calc/prefetch.h"
 #include "calc/whole_number.h"
 
 namespace ek::calc {
@@ -150,6 +152,7 @@ void Kalkulace::buildCategory(std::size_t index) {
 
     int row = 1;
     std::int64_t sum = 0;
+    Text price;  // one block for the cleaned prices of all rows
     try {
         for (; row < totalRow; ++row) {
             const int source = static_cast<int>(start) + row;
@@ -164,9 +167,10 @@ void Kalkulace::buildCategory(std::size_t index) {
             table.setCell(0, row, decimalText(row, digits));
             table.setCell(kNameColumn, row, name);
             table.setCell(kQuantityColumn, row, StringGrid1.cell(kQuantityColumn, source));
-            table.setCell(kUnitPriceColumn, row,
-                          cleanedPriceText(StringGrid1.cell(kUnitPriceColumn, source)));
-            table.setCell(kLineTotalColumn, row, cleanedPriceText(lineTotal));
+            cleanPriceText(StringGrid1.cell(kUnitPriceColumn, source), price);
+            table.setCell(kUnitPriceColumn, row, price);
+            cleanPriceText(lineTotal, price);
+            table.setCell(kLineTotalColumn, row, price);
             const std::int64_t value = lineValue(lineTotal);
             // The error's text is made only for the sum that leaves the range.
             sum = sumStaysInRange(sum, value) ? sum + value
@@ -193,6 +197,68 @@ void Kalkulace::buildCategory(std::size_t index) {
     }
 }
 
+namespace {
+
+// The row numbers of the sorted plants, each checked (0-based), or none when
+// one is not a whole number from 1 to `count`.
+std::optional<std::vector<std::size_t>> checkedFileRows(const TextList& numbers,
+                                                        std::size_t count) {
+    std::vector<std::size_t> rows;
+    rows.reserve(count);
+    try {
+        for (std::size_t i = 0; i < count; ++i) {
+            const std::int64_t fileRow = parseWholeNumber(numbers[i]);
+            if (fileRow < 1 || fileRow > static_cast<std::int64_t>(count))
+                return std::nullopt;
+            rows.push_back(static_cast<std::size_t>(fileRow - 1));
+        }
+    } catch (const CalcError&) {
+        return std::nullopt;
+    }
+    return rows;
+}
+
+// The plants table with its item rows in sorted order: the sorted names,
+// and each row's other cells from the row `fileRows` names; what the column
+// by column moves of TrideniRostlin make, in one new table.
+TextGrid sortedPlantsTable(const TextGrid& table, const TextList& names,
+                           const std::vector<std::size_t>& fileRows) {
+    const int columns = std::max(table.columnCount(), kLineTotalColumn + 1);
+    const int count = static_cast<int>(fileRows.size());
+    std::size_t units = 0;
+    for (int row = 0; row < table.rowCount(); ++row) {
+        for (int column = 0; column < columns; ++column)
+            units += table.cell(column, row).size();
+    }
+    for (const Text& name : names)
+        units += name.size();
+    TextGrid sorted(columns, table.rowCount());
+    sorted.reserveTexts(units);
+    // The texts of the rows a few steps ahead are fetched meanwhile.
+    constexpr int kAhead = 8;
+    for (int row = 0; row < table.rowCount(); ++row) {
+        const bool item = row >= 1 && row <= count;
+        if (row >= 1 && row + kAhead <= count) {
+            const int source = static_cast<int>(fileRows[row - 1 + kAhead]) + 1;
+            prefetchForReading(table.cell(kQuantityColumn, source).data());
+            prefetchForReading(table.cell(kLineTotalColumn, source).data());
+        }
+        for (int column = 0; column < columns; ++column) {
+            std::u16string_view text = table.cell(column, row);
+            if (item && column == kNameColumn) {
+                text = names[static_cast<std::size_t>(row - 1)];
+            } else if (item && column >= kQuantityColumn && column <= kLineTotalColumn) {
+                text = table.cell(column, static_cast<int>(fileRows[row - 1]) + 1);
+            }
+            if (!text.empty())
+                sorted.setCell(column, row, text);
+        }
+    }
+    return sorted;
+}
+
+}  // namespace
+
 void Kalkulace::TrideniRostlin() {
     sortPlantKeys(ListBox3, collation_);
     const std::size_t count = ListBox3.size();
@@ -203,32 +269,41 @@ void Kalkulace::TrideniRostlin() {
 
     ListBox4.clear();
     ListBox5.clear();
-    for (const Text& key : ListBox3) {
-        PlantKeyParts parts = splitPlantKey(key, count);
+    constexpr std::size_t kAhead = 8;  // sorted, the keys lie all over the heap
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i + kAhead < count)
+            prefetchForReading(ListBox3[i + kAhead].data());
+        PlantKeyParts parts = splitPlantKey(ListBox3[i], count);
         ListBox4.push_back(std::move(parts.number));
         ListBox5.push_back(std::move(parts.name));
+    }
+    // With every row number good, the table is made anew in one pass; the
+    // cell by cell moves below make the same, and stop as they always have
+    // at a bad number.
+    if (const auto fileRows = checkedFileRows(ListBox4, count)) {
+        TextGrid sorted = sortedPlantsTable(StringGrid2, ListBox5, *fileRows);
+        ListBox5.clear();  // ends holding the line totals in file order
+        for (std::size_t i = 0; i < count; ++i)
+            ListBox5.emplace_back(StringGrid2.cell(kLineTotalColumn, static_cast<int>(i) + 1));
+        StringGrid2 = std::move(sorted);
+        return;
     }
     for (std::size_t i = 0; i < count; ++i) {
         StringGrid2.setCell(kNameColumn, static_cast<int>(i) + 1, ListBox5[i]);
     }
-    // Each item row moves whole to the place of its name. The row numbers are
-    // read and checked in the first column's pass, and reused in the others.
-    std::vector<std::size_t> fileRows;
-    fileRows.reserve(count);
+    // Each item row moves whole to the place of its name.
     for (const int column : {kQuantityColumn, kUnitPriceColumn, kLineTotalColumn}) {
         ListBox5.clear();
         for (std::size_t i = 0; i < count; ++i) {
             ListBox5.emplace_back(StringGrid2.cell(column, static_cast<int>(i) + 1));
         }
         for (std::size_t i = 0; i < count; ++i) {
-            if (fileRows.size() == i) {
-                const std::int64_t fileRow = parseWholeNumber(ListBox4[i]);
-                if (fileRow < 1 || fileRow > static_cast<std::int64_t>(count)) {
-                    throwIndexOutOfBounds(fileRow - 1);
-                }
-                fileRows.push_back(static_cast<std::size_t>(fileRow - 1));
+            const std::int64_t fileRow = parseWholeNumber(ListBox4[i]);
+            if (fileRow < 1 || fileRow > static_cast<std::int64_t>(count)) {
+                throwIndexOutOfBounds(fileRow - 1);
             }
-            StringGrid2.setCell(column, static_cast<int>(i) + 1, ListBox5[fileRows[i]]);
+            StringGrid2.setCell(column, static_cast<int>(i) + 1,
+                                ListBox5[static_cast<std::size_t>(fileRow - 1)]);
         }
     }
 }

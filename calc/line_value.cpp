@@ -88,9 +88,20 @@ std::optional<std::uint64_t> parseHundredths(std::u16string_view text, std::size
 
 }  // namespace
 
+void cleanPriceText(std::u16string_view field, Text& cleaned) {
+    const std::u16string_view text = withoutSuffix(field);
+    cleaned.resize(text.size());
+    std::size_t length = 0;
+    for (const char16_t unit : text) {
+        if (unit != kNoBreakSpace)
+            cleaned[length++] = unit == u'.' ? u',' : unit;
+    }
+    cleaned.resize(length);
+}
+
 Text cleanedPriceText(std::u16string_view field) {
-    Text cleaned = without(withoutSuffix(field), kNoBreakSpace);
-    std::replace(cleaned.begin(), cleaned.end(), u'.', u',');
+    Text cleaned;
+    cleanPriceText(field, cleaned);
     return cleaned;
 }
 

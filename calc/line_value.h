@@ -13,6 +13,9 @@ namespace ek::calc {
 // removed and every '.' written as ','. Fewer than four characters: empty text.
 // "1 250,00 Kč" (no-break space) -> "1250,00".
 Text cleanedPriceText(std::u16string_view field);
+// The same into `cleaned` (its old content replaced), which keeps its block
+// from call to call: a table's prices are cleaned without allocating.
+void cleanPriceText(std::u16string_view field, Text& cleaned);
 
 // The exact value in hundredths of a line total. After the suffix is cut and the
 // no-break spaces removed, the text must be: optional leading blanks, an

@@ -20,11 +20,14 @@ std::size_t plantKeyWidth(std::size_t count) {
 }
 
 Text plantSortKey(std::u16string_view shownName, std::int64_t row, std::size_t width) {
-    const Text number = zeroPadded(row, width);
+    std::array<char16_t, 20> buffer;
+    const std::u16string_view digits = decimalText(row, buffer);
+    const std::size_t zeros = width > digits.size() ? width - digits.size() : 0;
     Text key;
-    key.reserve(shownName.size() + number.size());
+    key.reserve(shownName.size() + zeros + digits.size());
     key.append(shownName);
-    key.append(number);
+    key.append(zeros, u'0');
+    key.append(digits);
     return key;
 }
 
@@ -109,8 +112,12 @@ void sortPlantKeys(TextList& keys, const CzechCollation& collation) {
         // Heads that differ decide (a key's end reads as 0s, which sort first
         // as its end does); equal ones, and names without a sort key, are
         // compared as texts (the list's keys, which lie one after the other).
-        if (a.keyed && b.keyed && a.head != b.head)
-            return a.head < b.head;
+        if (a.keyed && b.keyed) {
+            for (std::size_t word = 0; word < a.head.size(); ++word) {
+                if (a.head[word] != b.head[word])
+                    return a.head[word] < b.head[word];
+            }
+        }
         const std::u16string_view left(keys[a.place]);
         const std::u16string_view right(keys[b.place]);
         const int byName =

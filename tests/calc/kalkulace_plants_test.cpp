@@ -145,5 +145,31 @@ TEST_F(Plants, SortingByHandInModeBoth) {
     EXPECT_EQ(k.ListBox4, (TextList{u"002", u"001"}));
 }
 
+TEST_F(Plants, SortingLeavesTheLineTotalsInFileOrderInListBox5) {
+    readWithMode(kOba, {u"Tilia - lípa", u"Acer - javor", u"Malus - jabloň"});
+    k.TrideniRostlin();
+    EXPECT_EQ(column(1), (TextList{u"Acer - javor", u"Malus - jabloň", u"Tilia - lípa"}));
+    EXPECT_EQ(column(3), (TextList{u"2,00", u"3,00", u"1,00"}));
+    EXPECT_EQ(k.ListBox5, (TextList{u"1,00", u"2,00", u"3,00"}));
+    EXPECT_EQ(k.StringGrid2.cell(1, 4), u"Celková cena rostlin");
+}
+
+// A row number outside the table stops the moves where they stand: the
+// names and the quantities before it moved, nothing else.
+TEST_F(Plants, BadRowNumberStopsTheMovesMidway) {
+    readWithMode(kOba, {u"Tilia - lípa", u"Acer - javor", u"Malus - jabloň"});
+    k.ListBox3 = {u"Acer - javor002", u"Malus - jabloň009", u"Tilia - lípa001"};
+    try {
+        k.TrideniRostlin();
+        FAIL() << "no error";
+    } catch (const std::exception& error) {
+        EXPECT_STREQ(error.what(), "List index out of bounds (8)");
+    }
+    EXPECT_EQ(column(1), (TextList{u"Acer - javor", u"Malus - jabloň", u"Tilia - lípa"}));
+    EXPECT_EQ(column(2), (TextList{u"1", u"1", u"1"}));
+    EXPECT_EQ(column(3), (TextList{u"1,00", u"2,00", u"3,00"}));
+    EXPECT_EQ(k.ListBox5, (TextList{u"1", u"1", u"1"}));
+}
+
 }  // namespace
 }  // namespace ek::calc
