@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "xls/biff_records_globals.h"
 #include "xls/biff_records_sheet.h"
@@ -150,7 +151,7 @@ void buildTail(RecordList& list, const IXLSWorksheet& sheet) {
 }
 
 // BOF and, when rows have entries, INDEX with each DBCELL's stream offset.
-void buildHead(RecordList& list, const CellTableSummary& cells, std::size_t settingsLength,
+void buildHead(RecordList& list, const CellTableIndex& cells, std::size_t settingsLength,
                std::uint32_t bofOffset) {
     records::addBof(list, records::SubstreamKind::kWorksheet);
     if (!cells.firstRow) {
@@ -181,12 +182,22 @@ bool SheetRecordLists::writeTo(ByteSink& sink) const {
 
 SheetRecordLists buildSheetRecords(const IXLSWorksheet& sheet, const SheetWriteContext& context,
                                    std::uint32_t bofOffset) {
+    SheetRecordLists lists = buildSheetBody(sheet, context);
+    placeSheet(lists, bofOffset);
+    return lists;
+}
+
+SheetRecordLists buildSheetBody(const IXLSWorksheet& sheet, const SheetWriteContext& context) {
     SheetRecordLists lists;
-    const CellTableSummary cells = buildCellTable(sheet, context, lists.cellTable);
+    CellTableSummary cells = buildCellTable(sheet, context, lists.cellTable);
     buildSettings(lists.settings, sheet, context, cells);
     buildTail(lists.tail, sheet);
-    buildHead(lists.head, cells, lists.settings.length(), bofOffset);
+    lists.index = {cells.firstRow, cells.lastRowPlus1, std::move(cells.dbCellPositions)};
     return lists;
+}
+
+void placeSheet(SheetRecordLists& lists, std::uint32_t bofOffset) {
+    buildHead(lists.head, lists.index, lists.settings.length(), bofOffset);
 }
 
 }  // namespace xls

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "xls/globals_writer.h"
+#include "xls/parallel_tasks.h"
 #include "xls/workbook.h"
 
 namespace xls {
@@ -23,6 +24,29 @@ class CountingSink : public ByteSink {
     ByteSink& target_;
     std::size_t written_ = 0;
 };
+
+// The globals and the sheets' bodies read the workbook only and do not depend
+// on each other: two threads build them (the plant sheet alone is most of
+// the work, so more would wait on it).
+constexpr unsigned kBuildThreads = 2;
+
+void buildGlobalsAndBodies(WorkbookStream& stream, const TXLSWorkbook& workbook) {
+    const IXLSWorkSheets& sheets = workbook.Worksheets();
+    const SheetWriteContext context{workbook.XFList(), workbook.StringTable()};
+    stream.sheets.resize(static_cast<std::size_t>(sheets.Count()));
+    // Task 0 is the globals, task k the body of sheet k.
+    runTasks(
+        stream.sheets.size() + 1,
+        [&](std::size_t task) {
+            if (task == 0) {
+                buildGlobalsHead(stream.globalsA, workbook);
+                buildGlobalsTail(stream.globalsB, workbook);
+                return;
+            }
+            stream.sheets[task - 1] = buildSheetBody(*sheets.Item(static_cast<int>(task)), context);
+        },
+        kBuildThreads);
+}
 
 void writePadding(ByteSink& sink, std::size_t length) {
     static constexpr std::array<std::uint8_t, 512> kZeros{};
@@ -66,21 +90,17 @@ std::optional<WorkbookStream> generateWorkbookStream(TXLSWorkbook& workbook) {
     workbook.NumberLiveStrings();
 
     WorkbookStream stream;
-    buildGlobalsHead(stream.globalsA, workbook);
-    buildGlobalsTail(stream.globalsB, workbook);
+    buildGlobalsAndBodies(stream, workbook);
 
     // The BOUNDSHEET records go at the end of part A but carry the sheets'
     // offsets, so their length is counted in before the sheets are placed.
     std::size_t offset =
         stream.globalsA.length() + stream.globalsB.length() + boundSheetsLength(workbook);
-    const SheetWriteContext context{workbook.XFList(), workbook.StringTable()};
-    stream.sheets.reserve(static_cast<std::size_t>(sheets.Count()));
     for (int position = 1; position <= sheets.Count(); ++position) {
-        IXLSWorksheet& sheet = *sheets.Item(position);
-        sheet.SetStreamPosition(static_cast<std::uint32_t>(offset));
-        stream.sheets.push_back(
-            buildSheetRecords(sheet, context, static_cast<std::uint32_t>(offset)));
-        offset += stream.sheets.back().length();
+        SheetRecordLists& lists = stream.sheets[static_cast<std::size_t>(position - 1)];
+        sheets.Item(position)->SetStreamPosition(static_cast<std::uint32_t>(offset));
+        placeSheet(lists, static_cast<std::uint32_t>(offset));
+        offset += lists.length();
     }
     appendBoundSheets(stream.globalsA, workbook);
     return stream;
