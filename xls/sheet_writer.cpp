@@ -168,16 +168,34 @@ void buildHead(RecordList& list, const CellTableIndex& cells, std::size_t settin
     records::addIndex(list, {*cells.firstRow, cells.lastRowPlus1, offsets});
 }
 
+// The settings and tail around a finished cell table, and what the head needs.
+void finishBody(SheetRecordLists& lists, const IXLSWorksheet& sheet,
+                const SheetWriteContext& context, CellTableSummary cells) {
+    buildSettings(lists.settings, sheet, context, cells);
+    buildTail(lists.tail, sheet);
+    lists.index = {cells.firstRow, cells.lastRowPlus1, std::move(cells.dbCellPositions)};
+}
+
 }  // namespace
 
 std::size_t SheetRecordLists::length() const {
-    return head.length() + settings.length() + cellTable.length() + drawings.length() +
-           tail.length();
+    std::size_t total = head.length() + settings.length() + drawings.length() + tail.length();
+    for (const RecordList& part : cellTable) {
+        total += part.length();
+    }
+    return total;
 }
 
 bool SheetRecordLists::writeTo(ByteSink& sink) const {
-    return head.writeTo(sink) && settings.writeTo(sink) && cellTable.writeTo(sink) &&
-           drawings.writeTo(sink) && tail.writeTo(sink);
+    if (!head.writeTo(sink) || !settings.writeTo(sink)) {
+        return false;
+    }
+    for (const RecordList& part : cellTable) {
+        if (!part.writeTo(sink)) {
+            return false;
+        }
+    }
+    return drawings.writeTo(sink) && tail.writeTo(sink);
 }
 
 SheetRecordLists buildSheetRecords(const IXLSWorksheet& sheet, const SheetWriteContext& context,
@@ -189,10 +207,16 @@ SheetRecordLists buildSheetRecords(const IXLSWorksheet& sheet, const SheetWriteC
 
 SheetRecordLists buildSheetBody(const IXLSWorksheet& sheet, const SheetWriteContext& context) {
     SheetRecordLists lists;
-    CellTableSummary cells = buildCellTable(sheet, context, lists.cellTable);
-    buildSettings(lists.settings, sheet, context, cells);
-    buildTail(lists.tail, sheet);
-    lists.index = {cells.firstRow, cells.lastRowPlus1, std::move(cells.dbCellPositions)};
+    CellTableSummary cells = buildCellTable(sheet, context, lists.cellTable.emplace_back());
+    finishBody(lists, sheet, context, std::move(cells));
+    return lists;
+}
+
+SheetRecordLists finishSheetBody(const IXLSWorksheet& sheet, const SheetWriteContext& context,
+                                 std::vector<CellTablePart> parts) {
+    SheetRecordLists lists;
+    CellTableSummary cells = joinCellTableParts(sheet, std::move(parts), lists.cellTable);
+    finishBody(lists, sheet, context, std::move(cells));
     return lists;
 }
 

@@ -28,4 +28,26 @@ struct CellTableSummary {
 CellTableSummary buildCellTable(const IXLSWorksheet& sheet, const SheetWriteContext& context,
                                 RecordList& cellTable);
 
+// The same table in parts of whole blocks, which may be built side by side:
+// the rows of a part, first to last (the first at a block's start).
+struct CellTableRows {
+    int firstRow = 0;
+    int lastRow = -1;
+};
+// At most `maxParts` parts of about equal rows; a small table stays whole.
+// None for a sheet without row entries.
+std::vector<CellTableRows> splitCellTable(const IXLSWorksheet& sheet, std::size_t maxParts);
+
+struct CellTablePart {
+    RecordList records;
+    CellTableSummary summary;  // DBCELL positions within this part
+};
+CellTablePart buildCellTablePart(const IXLSWorksheet& sheet, const SheetWriteContext& context,
+                                 CellTableRows rows);
+
+// The parts' records, in order, moved one after the other into `cellTable`
+// (which keeps them as lists of their own), and their summaries as one.
+CellTableSummary joinCellTableParts(const IXLSWorksheet& sheet, std::vector<CellTablePart> parts,
+                                    std::vector<RecordList>& cellTable);
+
 }  // namespace xls

@@ -1,9 +1,12 @@
 #include "xls/workbook_writer.h"
 
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "xls/globals_writer.h"
 #include "xls/parallel_tasks.h"
+#include "xls/sheet_writer_cells.h"
 #include "xls/workbook.h"
 
 namespace xls {
@@ -25,27 +28,50 @@ class CountingSink : public ByteSink {
     std::size_t written_ = 0;
 };
 
-// The globals and the sheets' bodies read the workbook only and do not depend
-// on each other: two threads build them (the plant sheet alone is most of
-// the work, so more would wait on it).
+// The globals and the sheets' cell tables read the workbook only and do not
+// depend on each other: they are built side by side, a large cell table
+// (the plant sheet is most of the work) in parts of whole row blocks.
 constexpr unsigned kBuildThreads = 2;
+
+// One piece of work: the globals, or one part of one sheet's cell table.
+struct BuildTask {
+    int sheet = 0;  // 0: the globals
+    std::size_t part = 0;
+    CellTableRows rows;
+};
 
 void buildGlobalsAndBodies(WorkbookStream& stream, const TXLSWorkbook& workbook) {
     const IXLSWorkSheets& sheets = workbook.Worksheets();
     const SheetWriteContext context{workbook.XFList(), workbook.StringTable()};
-    stream.sheets.resize(static_cast<std::size_t>(sheets.Count()));
-    // Task 0 is the globals, task k the body of sheet k.
+    std::vector<BuildTask> tasks{BuildTask{}};
+    std::vector<std::vector<CellTablePart>> parts(static_cast<std::size_t>(sheets.Count()));
+    for (int position = 1; position <= sheets.Count(); ++position) {
+        const std::vector<CellTableRows> split =
+            splitCellTable(*sheets.Item(position), kBuildThreads);
+        parts[static_cast<std::size_t>(position - 1)].resize(split.size());
+        for (std::size_t part = 0; part < split.size(); ++part) {
+            tasks.push_back({position, part, split[part]});
+        }
+    }
     runTasks(
-        stream.sheets.size() + 1,
-        [&](std::size_t task) {
-            if (task == 0) {
+        tasks.size(),
+        [&](std::size_t index) {
+            const BuildTask& task = tasks[index];
+            if (task.sheet == 0) {
                 buildGlobalsHead(stream.globalsA, workbook);
                 buildGlobalsTail(stream.globalsB, workbook);
                 return;
             }
-            stream.sheets[task - 1] = buildSheetBody(*sheets.Item(static_cast<int>(task)), context);
+            parts[static_cast<std::size_t>(task.sheet - 1)][task.part] =
+                buildCellTablePart(*sheets.Item(task.sheet), context, task.rows);
         },
         kBuildThreads);
+    stream.sheets.reserve(parts.size());
+    for (int position = 1; position <= sheets.Count(); ++position) {
+        stream.sheets.push_back(
+            finishSheetBody(*sheets.Item(position), context,
+                            std::move(parts[static_cast<std::size_t>(position - 1)])));
+    }
 }
 
 void writePadding(ByteSink& sink, std::size_t length) {
