@@ -29,7 +29,9 @@ void preferLargeMemoryPages() {
     // The heap grows in one large step and keeps what it has, and large
     // blocks come from it rather than from mappings of their own, so that
     // one advice covers nearly every allocation of the run.
-    if (mallopt(M_TOP_PAD, static_cast<int>(kHeapReserve)) == 0 ||
+    // One arena for every thread: a second thread's blocks would otherwise
+    // come from an arena of its own, outside the advised heap.
+    if (mallopt(M_ARENA_MAX, 1) == 0 || mallopt(M_TOP_PAD, static_cast<int>(kHeapReserve)) == 0 ||
         mallopt(M_TRIM_THRESHOLD, static_cast<int>(kHeapReserve)) == 0 ||
         mallopt(M_MMAP_THRESHOLD, static_cast<int>(kLargestFromHeap)) == 0) {
         return;
@@ -43,8 +45,10 @@ void preferLargeMemoryPages() {
     asm volatile("" : : "r"(probe) : "memory");
     const auto begin =
         (reinterpret_cast<std::uintptr_t>(probe) + kLargePage - 1) & ~(kLargePage - 1);
-    const auto end = reinterpret_cast<std::uintptr_t>(sbrk(0)) & ~(kLargePage - 1);
+    // The free() gives back the heap's top beyond the pad: the end is read
+    // after it, or the advice would reach past the heap and be refused.
     std::free(probe);
+    const auto end = reinterpret_cast<std::uintptr_t>(sbrk(0)) & ~(kLargePage - 1);
     if (end > begin) {
         // Advice only: where the system declines, the run goes on as before.
         madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);

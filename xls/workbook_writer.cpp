@@ -32,6 +32,9 @@ class CountingSink : public ByteSink {
 // depend on each other: they are built side by side, a large cell table
 // (the plant sheet is most of the work) in parts of whole row blocks.
 constexpr unsigned kBuildThreads = 2;
+// Parts smaller than a thread's share, so that the thread that built the
+// globals takes some of them too.
+constexpr std::size_t kPartsPerTable = 2 * kBuildThreads;
 
 // One piece of work: the globals, or one part of one sheet's cell table.
 struct BuildTask {
@@ -47,7 +50,7 @@ void buildGlobalsAndBodies(WorkbookStream& stream, const TXLSWorkbook& workbook)
     std::vector<std::vector<CellTablePart>> parts(static_cast<std::size_t>(sheets.Count()));
     for (int position = 1; position <= sheets.Count(); ++position) {
         const std::vector<CellTableRows> split =
-            splitCellTable(*sheets.Item(position), kBuildThreads);
+            splitCellTable(*sheets.Item(position), kPartsPerTable);
         parts[static_cast<std::size_t>(position - 1)].resize(split.size());
         for (std::size_t part = 0; part < split.size(); ++part) {
             tasks.push_back({position, part, split[part]});
