@@ -203,19 +203,24 @@ class PosixPlatform final : public Platform {
         // (even behind a link named like a material list) is not read.
         if (!S_ISREG(info.st_mode))
             throw IoError(ioMessage(EACCES));
-        Bytes content;
-        content.reserve(static_cast<std::size_t>(info.st_size));
-        std::uint8_t buffer[65536];
+        // Read straight into the result, sized to the file and one byte more,
+        // so that the read that finds the end has room; a file that grows
+        // meanwhile is read on to its new end.
+        Bytes content(static_cast<std::size_t>(info.st_size) + 1);
+        std::size_t filled = 0;
         for (;;) {
-            const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
+            if (filled == content.size())
+                content.resize(filled + std::max<std::size_t>(65536, filled / 2));
+            const ssize_t got = ::read(fd.get(), content.data() + filled, content.size() - filled);
             if (got < 0 && errno == EINTR)
                 continue;
             if (got < 0)
                 throw IoError(ioMessage(errno));
             if (got == 0)
                 break;
-            content.insert(content.end(), buffer, buffer + got);
+            filled += static_cast<std::size_t>(got);
         }
+        content.resize(filled);
         return content;
     }
 
