@@ -192,12 +192,28 @@ void Kalkulace::buildCategory(std::size_t index) {
 
     if (category.plants) {
         sortPlantKeys(ListBox3, collation_);  // the list keeps itself in order
+        // TrideniRostlin without its sort: the list was sorted just now.
         if (mode != PlantNameMode::Oba)
-            TrideniRostlin();
+            arrangePlantsTable();
     }
 }
 
 namespace {
+
+// A row number as parseWholeNumber reads it, told at once when it is made
+// of a few digits only (as the sort keys' numbers are).
+std::int64_t rowNumberOf(std::u16string_view number) {
+    constexpr std::size_t kPlainDigits = 18;  // no overflow
+    if (number.empty() || number.size() > kPlainDigits)
+        return parseWholeNumber(number);
+    std::int64_t value = 0;
+    for (const char16_t unit : number) {
+        if (unit < u'0' || unit > u'9')
+            return parseWholeNumber(number);
+        value = value * 10 + (unit - u'0');
+    }
+    return value;
+}
 
 // The row numbers of the sorted plants, each checked (0-based), or none when
 // one is not a whole number from 1 to `count`.
@@ -207,7 +223,7 @@ std::optional<std::vector<std::size_t>> checkedFileRows(const TextList& numbers,
     rows.reserve(count);
     try {
         for (std::size_t i = 0; i < count; ++i) {
-            const std::int64_t fileRow = parseWholeNumber(numbers[i]);
+            const std::int64_t fileRow = rowNumberOf(numbers[i]);
             if (fileRow < 1 || fileRow > static_cast<std::int64_t>(count))
                 return std::nullopt;
             rows.push_back(static_cast<std::size_t>(fileRow - 1));
@@ -221,7 +237,7 @@ std::optional<std::vector<std::size_t>> checkedFileRows(const TextList& numbers,
 // The plants table with its item rows in sorted order: the sorted names,
 // and each row's other cells from the row `fileRows` names; what the column
 // by column moves of TrideniRostlin make, in one new table.
-TextGrid sortedPlantsTable(const TextGrid& table, const TextList& names,
+TextGrid sortedPlantsTable(const TextGrid& table, const std::vector<std::u16string_view>& names,
                            const std::vector<std::size_t>& fileRows) {
     const int columns = std::max(table.columnCount(), kLineTotalColumn + 1);
     const int count = static_cast<int>(fileRows.size());
@@ -230,7 +246,7 @@ TextGrid sortedPlantsTable(const TextGrid& table, const TextList& names,
         for (int column = 0; column < columns; ++column)
             units += table.cell(column, row).size();
     }
-    for (const Text& name : names)
+    for (const std::u16string_view name : names)
         units += name.size();
     TextGrid sorted(columns, table.rowCount());
     sorted.reserveTexts(units);
@@ -261,6 +277,10 @@ TextGrid sortedPlantsTable(const TextGrid& table, const TextList& names,
 
 void Kalkulace::TrideniRostlin() {
     sortPlantKeys(ListBox3, collation_);
+    arrangePlantsTable();
+}
+
+void Kalkulace::arrangePlantsTable() {
     const std::size_t count = ListBox3.size();
     if (count == 0)
         return;
@@ -269,27 +289,33 @@ void Kalkulace::TrideniRostlin() {
 
     ListBox4.clear();
     ListBox5.clear();
+    ListBox4.reserve(count);
+    // The names stay in ListBox3, seen through views, unless the moves
+    // below need them in ListBox5.
+    std::vector<std::u16string_view> names;
+    names.reserve(count);
     constexpr std::size_t kAhead = 8;  // sorted, the keys lie all over the heap
     for (std::size_t i = 0; i < count; ++i) {
         if (i + kAhead < count)
             prefetchForReading(ListBox3[i + kAhead].data());
-        PlantKeyParts parts = splitPlantKey(ListBox3[i], count);
-        ListBox4.push_back(std::move(parts.number));
-        ListBox5.push_back(std::move(parts.name));
+        const PlantKeyParts parts = splitPlantKey(ListBox3[i], count);
+        ListBox4.emplace_back(parts.number);
+        names.push_back(parts.name);
     }
     // With every row number good, the table is made anew in one pass; the
     // cell by cell moves below make the same, and stop as they always have
     // at a bad number.
     if (const auto fileRows = checkedFileRows(ListBox4, count)) {
-        TextGrid sorted = sortedPlantsTable(StringGrid2, ListBox5, *fileRows);
-        ListBox5.clear();  // ends holding the line totals in file order
+        TextGrid sorted = sortedPlantsTable(StringGrid2, names, *fileRows);
+        // ListBox5 ends holding the line totals in file order.
+        ListBox5.reserve(count);
         for (std::size_t i = 0; i < count; ++i)
             ListBox5.emplace_back(StringGrid2.cell(kLineTotalColumn, static_cast<int>(i) + 1));
         StringGrid2 = std::move(sorted);
         return;
     }
     for (std::size_t i = 0; i < count; ++i) {
-        StringGrid2.setCell(kNameColumn, static_cast<int>(i) + 1, ListBox5[i]);
+        StringGrid2.setCell(kNameColumn, static_cast<int>(i) + 1, names[i]);
     }
     // Each item row moves whole to the place of its name.
     for (const int column : {kQuantityColumn, kUnitPriceColumn, kLineTotalColumn}) {

@@ -31,7 +31,7 @@ Text plantSortKey(std::u16string_view shownName, std::int64_t row, std::size_t w
     return key;
 }
 
-PlantKeyParts splitPlantKey(const Text& key, std::size_t count) {
+PlantKeyParts splitPlantKey(std::u16string_view key, std::size_t count) {
     const std::size_t width = std::min(plantKeyWidth(count), key.size());
     return {key.substr(0, key.size() - width), key.substr(key.size() - width)};
 }

@@ -16,12 +16,12 @@ std::size_t plantKeyWidth(std::size_t count);
 
 Text plantSortKey(std::u16string_view shownName, std::int64_t row, std::size_t width);
 
-// The two parts of a key of a list of `count` keys.
+// The two parts of a key of a list of `count` keys, as views of the key.
 struct PlantKeyParts {
-    Text name;
-    Text number;
+    std::u16string_view name;
+    std::u16string_view number;
 };
-PlantKeyParts splitPlantKey(const Text& key, std::size_t count);
+PlantKeyParts splitPlantKey(std::u16string_view key, std::size_t count);
 
 // Ascending by name (Czech, ignoring case), equal names by row number.
 void sortPlantKeys(TextList& keys, const CzechCollation& collation);

@@ -1,7 +1,6 @@
 #include "calc/text_grid.h"
 
 #include <algorithm>
-#include <functional>
 #include <limits>
 #include <stdexcept>
 #include <string>
@@ -13,6 +12,10 @@ namespace {
 // Replaced texts are given up only when there are many of them and they
 // outweigh the texts in use, so that a table filled once never copies.
 constexpr std::size_t kUnusedToDrop = 1 << 16;
+
+// The block's size stays within what a span can address, its capacity too,
+// so that a text the block has room for can always be appended.
+constexpr std::size_t kMostUnits = std::numeric_limits<std::uint32_t>::max();
 
 }  // namespace
 
@@ -32,7 +35,11 @@ void TextGrid::setRowCount(int rows) {
     dropUnusedTexts();
 }
 
-void TextGrid::setCell(int column, int row, std::u16string_view value) {
+void TextGrid::reserveTexts(std::size_t units) {
+    texts_.reserve(std::min(texts_.size() + units, kMostUnits));
+}
+
+void TextGrid::replaceCell(int column, int row, std::u16string_view value) {
     if (row < 0 || row >= rows_ || column < 0) {
         throw std::out_of_range("TextGrid::setCell outside the grid");
     }
@@ -48,9 +55,6 @@ void TextGrid::setCell(int column, int row, std::u16string_view value) {
         columns_ = wider;
     }
     Span& span = cells_[place(column, row)];
-    const char16_t* const begin = texts_.data();
-    const bool own = !value.empty() && std::less_equal<>()(begin, value.data()) &&
-                     std::less<>()(value.data(), begin + texts_.size());
     if (value.size() <= span.length) {
         // Over the old text: a view of the grid's own text may overlap it.
         if (!value.empty())
@@ -60,20 +64,20 @@ void TextGrid::setCell(int column, int row, std::u16string_view value) {
         span.length = static_cast<std::uint32_t>(value.size());
         return;
     }
-    if (texts_.size() + value.size() > std::numeric_limits<std::uint32_t>::max())
+    if (texts_.size() + value.size() > kMostUnits)
         throw std::length_error("TextGrid texts too long");
-    if (own) {
+    if (showsOwnText(value)) {
         // Copied first: the block may move as it grows.
         const Text copy(value);
-        setCell(column, row, copy);
+        replaceCell(column, row, copy);
         return;
     }
-    if (texts_.size() + value.size() > texts_.capacity())
-        texts_.reserve(std::max(texts_.size() + value.size(), texts_.size() + texts_.size() / 2));
-    const std::size_t at = texts_.size();
-    texts_.insert(texts_.end(), value.begin(), value.end());
+    if (texts_.size() + value.size() > texts_.capacity()) {
+        texts_.reserve(std::min(
+            std::max(texts_.size() + value.size(), texts_.size() + texts_.size() / 2), kMostUnits));
+    }
     unused_ += span.length;
-    span = Span{static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(value.size())};
+    appendText(span, value);
     dropUnusedTexts();
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -32,11 +33,25 @@ class TextGrid {
     }
     // Grows the columns when `column` lies beyond them; rows must exist.
     // `value` may be a view of one of the grid's own cells.
-    void setCell(int column, int row, std::u16string_view value);
+    void setCell(int column, int row, std::u16string_view value) {
+        // Most cells are set once, while the block has room: that text is
+        // appended here, anything else (a replacement, a new column, a
+        // growing block, a view of the grid's own text) out of line.
+        if (row >= 0 && row < rows_ && column >= 0 && column < columns_) {
+            Span& span = cells_[place(column, row)];
+            if (span.length == 0 && value.size() <= texts_.capacity() - texts_.size() &&
+                !showsOwnText(value)) {
+                appendText(span, value);
+                return;
+            }
+        }
+        replaceCell(column, row, value);
+    }
 
     // Room for `units` more code units of text, so that a table filled with a
     // known amount does not grow its block step by step.
-    void reserveTexts(std::size_t units) { texts_.reserve(texts_.size() + units); }
+    // (Never beyond what a span can address.)
+    void reserveTexts(std::size_t units);
 
     // Empties every cell of the data rows (row 1 on), keeping the header row.
     void clearDataRows();
@@ -58,6 +73,18 @@ class TextGrid {
         return static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) +
                static_cast<std::size_t>(column);
     }
+    bool showsOwnText(std::u16string_view value) const {
+        const char16_t* const begin = texts_.data();
+        return !value.empty() && std::less_equal<>()(begin, value.data()) &&
+               std::less<>()(value.data(), begin + texts_.size());
+    }
+    // `value` after the block's texts, shown by `span`; the block has room.
+    void appendText(Span& span, std::u16string_view value) {
+        const std::size_t at = texts_.size();
+        texts_.insert(texts_.end(), value.begin(), value.end());
+        span = Span{static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(value.size())};
+    }
+    void replaceCell(int column, int row, std::u16string_view value);
     // Gives up the texts no cell shows any more once they outweigh the rest.
     void dropUnusedTexts();
 
