@@ -1,7 +1,6 @@
 #include "xls/cell_heap.h"
 
 #include <algorithm>
-#include <cassert>
 #include <utility>
 
 namespace xls {
@@ -24,16 +23,16 @@ TXLSCellHeap::TXLSCellHeap(TXLSCellHeap&&) noexcept = default;
 TXLSCellHeap& TXLSCellHeap::operator=(TXLSCellHeap&&) noexcept = default;
 
 template <std::uint8_t Local>
-TXLSCellRef& TXLSCellHeap::ColumnBlock<Local>::Insert(const TXLSCellRef& cell) {
+TXLSCellRef& TXLSCellHeap::ColumnBlock<Local>::InsertInOrder(const TXLSCellRef& cell) {
     TXLSCellRef* const first = Data();
     TXLSCellRef* const end = first + count;
     TXLSCellRef* const place = std::lower_bound(
         first, end, cell.Column().value,
         [](const TXLSCellRef& c, std::uint8_t column) { return c.Column().value < column; });
     const auto offset = place - first;
-    if (count == capacity) {
-        capacity = NextCapacity(capacity);
-        auto grown = std::make_unique_for_overwrite<TXLSCellRef[]>(capacity);
+    if (count == Capacity()) {
+        spilledCapacity = NextCapacity(Capacity());
+        auto grown = std::make_unique_for_overwrite<TXLSCellRef[]>(spilledCapacity);
         std::copy(first, place, grown.get());
         std::copy(place, end, grown.get() + offset + 1);
         spilled = std::move(grown);
@@ -51,21 +50,12 @@ const TXLSCellHeap::RowBlock* TXLSCellHeap::FindRow(RowIndex row) const {
     return group ? &(*group)[row.value & 0xFF] : nullptr;
 }
 
-TXLSCellHeap::RowBlock& TXLSCellHeap::RowForWriting(RowIndex row) {
-    auto& group = groups_[row.value >> 8];
-    if (!group) {
-        group = std::make_unique<RowGroup>();
-    }
-    return (*group)[row.value & 0xFF];
+std::unique_ptr<TXLSCellHeap::RowGroup> TXLSCellHeap::MakeGroup() {
+    return std::make_unique<RowGroup>();
 }
 
-TXLSCellRef& TXLSCellHeap::Insert(RowIndex row, ColumnIndex column, XfIndex xf) {
-    RowBlock& block = RowForWriting(row);
-    assert(Find(row, column) == nullptr);
-    ++count_;
-    const TXLSCellRef cell(row, column, xf);
-    return column.value < kHalfWidth ? block.low.Insert(cell) : block.high.Insert(cell);
-}
+template struct TXLSCellHeap::ColumnBlock<5>;
+template struct TXLSCellHeap::ColumnBlock<0>;
 
 std::array<std::span<const TXLSCellRef>, 2> TXLSCellHeap::RowCells(RowIndex row) const {
     const RowBlock* rowBlock = FindRow(row);

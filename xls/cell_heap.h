@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -34,14 +36,53 @@ class TXLSCellHeap {
             return nullptr;
         }
         const RowBlock& block = (*group)[row.value & 0xFF];
-        return column.value < kHalfWidth ? block.low.Find(column.value)
-                                         : block.high.Find(column.value);
+        return column.value < kHalfWidth ? block.low.Find(column.value, column.value)
+                                         : block.high.Find(column.value, column.value - kHalfWidth);
     }
     TXLSCellRef* Find(RowIndex row, ColumnIndex column) {
         return const_cast<TXLSCellRef*>(std::as_const(*this).Find(row, column));
     }
-    // Adds a blank cell; the position must not hold one yet.
-    TXLSCellRef& Insert(RowIndex row, ColumnIndex column, XfIndex xf);
+    // For each row first..last, top down, fn(cell) on the cell of `column`:
+    // a row without one gets it first, of the XF newCellXf(row) gives. One
+    // look-up of each group of 256 rows, not one per cell, for the setters
+    // running down a column. References passed stay valid until the next
+    // Insert into the same row.
+    template <class NewCellXf, class Fn>
+    void ForEachDownMaking(RowIndex first, RowIndex last, ColumnIndex column, NewCellXf&& newCellXf,
+                           Fn&& fn) {
+        for (int g = first.value >> 8; g <= last.value >> 8; ++g) {
+            std::unique_ptr<RowGroup>& group = groups_[static_cast<std::size_t>(g)];
+            if (!group) {
+                group = MakeGroup();
+            }
+            const int top = std::max<int>(first.value, g << 8);
+            const int bottom = std::min<int>(last.value, (g << 8) | 0xFF);
+            for (int r = top; r <= bottom; ++r) {
+                const RowIndex row{static_cast<std::uint16_t>(r)};
+                RowBlock& block = (*group)[static_cast<std::size_t>(r & 0xFF)];
+                TXLSCellRef* cell = column.value < kHalfWidth
+                                        ? block.low.Find(column.value, column.value)
+                                        : block.high.Find(column.value, column.value - kHalfWidth);
+                if (cell == nullptr) {
+                    ++count_;
+                    const TXLSCellRef made(row, column, newCellXf(row));
+                    cell = column.value < kHalfWidth ? &block.low.Insert(made)
+                                                     : &block.high.Insert(made);
+                }
+                fn(*cell);
+            }
+        }
+    }
+
+    // Adds a blank cell; the position must not hold one yet. Inline: the
+    // first setter on a column makes each of its cells.
+    TXLSCellRef& Insert(RowIndex row, ColumnIndex column, XfIndex xf) {
+        assert(Find(row, column) == nullptr);
+        RowBlock& block = RowForWriting(row);
+        ++count_;
+        const TXLSCellRef cell(row, column, xf);
+        return column.value < kHalfWidth ? block.low.Insert(cell) : block.high.Insert(cell);
+    }
 
     std::size_t Count() const { return count_; }
     // The cells of a row in column order, as two runs (columns 0..127, 128..255).
@@ -73,14 +114,27 @@ class TXLSCellHeap {
             local;
         std::unique_ptr<TXLSCellRef[]> spilled;
         std::uint8_t count = 0;
-        std::uint8_t capacity = Local;
+        // 0 while the cells are in place: a block of nothing but zeros, so
+        // that a new group of rows is cleared in one go.
+        std::uint8_t spilledCapacity = 0;
 
+        std::uint8_t Capacity() const { return spilled ? spilledCapacity : Local; }
         const TXLSCellRef* Data() const { return spilled ? spilled.get() : local.data(); }
         TXLSCellRef* Data() { return spilled ? spilled.get() : local.data(); }
         std::span<const TXLSCellRef> Cells() const { return {Data(), count}; }
-        // A row holds a handful of cells: a walk beats a binary search.
-        const TXLSCellRef* Find(std::uint8_t column) const {
+        // `slot`: the column's place in the half when every column before it
+        // holds a cell, as in rows filled from their first column on; the
+        // cells are in column order, so none lies further on. A row holds a
+        // handful of cells otherwise: a walk beats a binary search.
+        const TXLSCellRef* Find(std::uint8_t column, unsigned slot) const {
             const TXLSCellRef* const first = Data();
+            if (slot < count) {
+                if (first[slot].Column().value == column) {
+                    return first + slot;
+                }
+            } else if (count == 0 || first[count - 1].Column().value < column) {
+                return nullptr;
+            }
             for (std::uint8_t i = 0; i < count; ++i) {
                 if (first[i].Column().value >= column) {
                     return first[i].Column().value == column ? first + i : nullptr;
@@ -88,7 +142,20 @@ class TXLSCellHeap {
             }
             return nullptr;
         }
-        TXLSCellRef& Insert(const TXLSCellRef& cell);
+        TXLSCellRef* Find(std::uint8_t column, unsigned slot) {
+            return const_cast<TXLSCellRef*>(std::as_const(*this).Find(column, slot));
+        }
+        // Rows are mostly filled from left to right: the cell goes at the end.
+        TXLSCellRef& Insert(const TXLSCellRef& cell) {
+            TXLSCellRef* const end = Data() + count;
+            if (count < Capacity() && (count == 0 || end[-1].Column() < cell.Column())) {
+                *end = cell;
+                ++count;
+                return *end;
+            }
+            return InsertInOrder(cell);
+        }
+        TXLSCellRef& InsertInOrder(const TXLSCellRef& cell);
     };
     // Five cells of the first half in place: the export's rows have five.
     struct RowBlock {
@@ -98,7 +165,14 @@ class TXLSCellHeap {
     using RowGroup = std::array<RowBlock, 256>;
 
     const RowBlock* FindRow(RowIndex row) const;
-    RowBlock& RowForWriting(RowIndex row);
+    RowBlock& RowForWriting(RowIndex row) {
+        auto& group = groups_[row.value >> 8];
+        if (!group) {
+            group = MakeGroup();
+        }
+        return (*group)[row.value & 0xFF];
+    }
+    static std::unique_ptr<RowGroup> MakeGroup();
 
     std::array<std::unique_ptr<RowGroup>, 256> groups_;
     std::size_t count_ = 0;

@@ -4,11 +4,6 @@
 
 namespace xls {
 
-const TXLSColumnInfo* TXLSColumnInfoList::Find(ColumnIndex column) const {
-    const auto& slot = slots_[column.value];
-    return slot ? &*slot : nullptr;
-}
-
 TXLSColumnInfo& TXLSColumnInfoList::GetOrCreate(ColumnIndex column) {
     auto& slot = slots_[column.value];
     if (!slot) {

@@ -21,7 +21,10 @@ struct TXLSColumnInfo {
 class TXLSColumnInfoList {
   public:
     const TXLSColumnInfo& Default() const { return default_; }
-    const TXLSColumnInfo* Find(ColumnIndex column) const;
+    const TXLSColumnInfo* Find(ColumnIndex column) const {
+        const auto& slot = slots_[column.value];
+        return slot ? &*slot : nullptr;
+    }
     TXLSColumnInfo& GetOrCreate(ColumnIndex column);
 
     int Count() const { return count_; }

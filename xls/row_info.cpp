@@ -9,16 +9,6 @@ TXLSRowInfoList::~TXLSRowInfoList() = default;
 TXLSRowInfoList::TXLSRowInfoList(TXLSRowInfoList&&) noexcept = default;
 TXLSRowInfoList& TXLSRowInfoList::operator=(TXLSRowInfoList&&) noexcept = default;
 
-const TXLSRowInfo* TXLSRowInfoList::Find(RowIndex row) const {
-    const auto& block = blocks_[row.value >> 8];
-    if (!block) {
-        return nullptr;
-    }
-    const unsigned place = row.value & 0xFF;
-    const bool present = (block->present[place >> 6] >> (place & 63)) & 1U;
-    return present ? &block->rows[place] : nullptr;
-}
-
 TXLSRowInfo& TXLSRowInfoList::GetOrCreate(RowIndex row) {
     auto& block = blocks_[row.value >> 8];
     if (!block) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include "xls/ids.h"
 
@@ -32,7 +33,19 @@ class TXLSRowInfoList {
     TXLSRowInfoList& operator=(TXLSRowInfoList&&) noexcept;
 
     const TXLSRowInfo& Default() const { return default_; }
-    const TXLSRowInfo* Find(RowIndex row) const;
+    // Inline: every new cell looks its row up.
+    const TXLSRowInfo* Find(RowIndex row) const {
+        const auto& block = blocks_[row.value >> 8];
+        if (!block) {
+            return nullptr;
+        }
+        const unsigned place = row.value & 0xFF;
+        const bool present = (block->present[place >> 6] >> (place & 63)) & 1U;
+        return present ? &block->rows[place] : nullptr;
+    }
+    TXLSRowInfo* Find(RowIndex row) {
+        return const_cast<TXLSRowInfo*>(std::as_const(*this).Find(row));
+    }
     // The entry of `row`, made from the default entry when absent.
     TXLSRowInfo& GetOrCreate(RowIndex row);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+
 #include "xls/ids.h"
 
 namespace xls {
@@ -14,7 +16,22 @@ struct TXLSUsedArea {
     int columnCount = 0;
 
     bool Empty() const { return rowCount == 0; }
-    void Include(RowIndex row, ColumnIndex column);
+    // Inline: every new cell widens the area.
+    void Include(RowIndex row, ColumnIndex column) {
+        const int r = row.value;
+        const int c = column.value;
+        if (Empty()) {
+            firstRow = lastRow = r;
+            firstColumn = lastColumn = c;
+        } else {
+            firstRow = std::min(firstRow, r);
+            lastRow = std::max(lastRow, r);
+            firstColumn = std::min(firstColumn, c);
+            lastColumn = std::max(lastColumn, c);
+        }
+        rowCount = lastRow - firstRow + 1;
+        columnCount = lastColumn - firstColumn + 1;
+    }
 };
 
 }  // namespace xls

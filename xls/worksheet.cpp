@@ -36,7 +36,12 @@ namespace {
 using StoredValue = TXLSStoredValue;
 
 bool HasLineFeed(std::u16string_view text) {
-    return text.find(u'\n') != std::u16string_view::npos;
+    // No early exit: the loop then tests many units a step.
+    bool found = false;
+    for (const char16_t unit : text) {
+        found |= unit == u'\n';
+    }
+    return found;
 }
 
 void SetText(StoredValue& stored, std::u16string_view text) {
@@ -144,12 +149,15 @@ XfIndex IXLSWorksheet::EffectiveXf(const TXLSCellRef& cell) const {
 }
 
 XfIndex IXLSWorksheet::InheritedXf(RowIndex row, ColumnIndex column) const {
+    return InheritedXf(column, rows_.Find(row));
+}
+
+XfIndex IXLSWorksheet::InheritedXf(ColumnIndex column, const TXLSRowInfo* rowInfo) const {
     const TXLSColumnInfo* columnInfo = columns_.Find(column);
     const XfIndex columnXf = columnInfo != nullptr ? columnInfo->xf : columns_.Default().xf;
     if (columnXf.value != 0) {
         return columnXf;
     }
-    const TXLSRowInfo* rowInfo = rows_.Find(row);
     return rowInfo != nullptr ? rowInfo->xf : rows_.Default().xf;
 }
 
@@ -158,22 +166,35 @@ bool IXLSWorksheet::OwnsXf(RowIndex row, ColumnIndex column) const {
     return cell != nullptr && cell->OwnsXf();
 }
 
-TXLSCellRef& IXLSWorksheet::NewCell(RowIndex row, ColumnIndex column) {
-    // A new cell takes its column's or row's format.
-    const XfIndex xf = InheritedXf(row, column);
-    if (xf.value > 0) {
-        workbook_->MutableXFList().AddCellReference(xf);
-    }
-    TXLSCellRef& cell = cells_.Insert(row, column, xf);
-    usedArea_.Include(row, column);
-    TXLSRowInfo& rowInfo = rows_.GetOrCreate(row);
+namespace {
+
+void WidenRowCells(TXLSRowInfo& rowInfo, ColumnIndex column) {
     if (rowInfo.firstColumn < 0 || column.value < rowInfo.firstColumn) {
         rowInfo.firstColumn = column.value;
     }
     if (column.value > rowInfo.lastColumn) {
         rowInfo.lastColumn = column.value;
     }
-    return cell;
+}
+
+}  // namespace
+
+TXLSCellRef& IXLSWorksheet::NewCell(RowIndex row, ColumnIndex column) {
+    const XfIndex xf = EnterNewCell(row, column);
+    return cells_.Insert(row, column, xf);
+}
+
+XfIndex IXLSWorksheet::EnterNewCell(RowIndex row, ColumnIndex column) {
+    // A new cell takes its column's or row's format; the row's entry is
+    // looked up once, for both (and made only after the format is known).
+    TXLSRowInfo* existingRow = rows_.Find(row);
+    const XfIndex xf = InheritedXf(column, existingRow);
+    if (xf.value > 0) {
+        workbook_->MutableXFList().AddCellReference(xf);
+    }
+    usedArea_.Include(row, column);
+    WidenRowCells(existingRow != nullptr ? *existingRow : rows_.GetOrCreate(row), column);
+    return xf;
 }
 
 void IXLSWorksheet::ReleaseContent(TXLSCellRef& cell) {
@@ -197,7 +218,11 @@ void IXLSWorksheet::Store(const TXLSCellArea& area, const TXLSStoredValue& store
 
 void IXLSWorksheet::StoreIn(RowIndex row, ColumnIndex column, const TXLSStoredValue& stored,
                             std::uint32_t textHash) {
-    TXLSCellRef& cell = CellForWriting(row, column);
+    StoreInCell(CellForWriting(row, column), stored, textHash);
+}
+
+void IXLSWorksheet::StoreInCell(TXLSCellRef& cell, const TXLSStoredValue& stored,
+                                std::uint32_t textHash) {
     if (cell.Merged() && !cell.MergeMaster()) {
         return;
     }
@@ -208,6 +233,8 @@ void IXLSWorksheet::StoreIn(RowIndex row, ColumnIndex column, const TXLSStoredVa
     if (stored.kind == CellKind::Text) {
         cell.SetText(workbook_->MutableStringTable().AddHashed(stored.text, textHash));
         if (stored.wrap) {
+            const RowIndex row = cell.Row();
+            const ColumnIndex column = cell.Column();
             ApplyChange({row, row, column, column}, {TXLSXfChange::What::WrapText, 1});
         }
     } else if (stored.kind != CellKind::Blank) {
@@ -232,22 +259,32 @@ void IXLSWorksheet::StoreLiteralTextsDown(RowIndex firstRow, ColumnIndex column,
     for (std::size_t i = 0; i < kAhead; ++i) {
         prepare(i);
     }
-    StoredValue stored;
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        const std::uint32_t hash = hashes[i % kAhead];
-        prepare(i + kAhead);
-        const std::size_t row = firstRow.value + i;
-        if (row > kLastRow.value) {
-            throw InvalidIndexError();
-        }
-        stored.kind = CellKind::Blank;
-        stored.text = {};
-        stored.wrap = false;
-        if (!texts[i].empty()) {
-            SetText(stored, texts[i]);
-        }
-        StoreIn(RowIndex{static_cast<std::uint16_t>(row)}, column, stored, hash);
-        workbook_->CountChange();
+    const std::size_t rowsLeft = std::size_t{kLastRow.value} - firstRow.value + 1;
+    const std::size_t storedCount = std::min(texts.size(), rowsLeft);
+    if (storedCount > 0) {
+        const RowIndex lastRow{static_cast<std::uint16_t>(firstRow.value + storedCount - 1)};
+        StoredValue stored;
+        std::size_t i = 0;
+        // The cells with a wrapped text get their format on the way: that
+        // makes no cell, so the cells at hand stay where they are.
+        cells_.ForEachDownMaking(
+            firstRow, lastRow, column, [&](RowIndex row) { return EnterNewCell(row, column); },
+            [&](TXLSCellRef& cell) {
+                const std::uint32_t hash = hashes[i % kAhead];
+                prepare(i + kAhead);
+                stored.kind = CellKind::Blank;
+                stored.text = {};
+                stored.wrap = false;
+                if (!texts[i].empty()) {
+                    SetText(stored, texts[i]);
+                }
+                StoreInCell(cell, stored, hash);
+                workbook_->CountChange();
+                ++i;
+            });
+    }
+    if (texts.size() > rowsLeft) {
+        throw InvalidIndexError();
     }
 }
 
@@ -320,6 +357,24 @@ XfIndex StartRun(TXLSXFList& xfs, XfIndex from, bool owned, const TXLSXfChange& 
 // Small enough to be inlined into the setters' loops: most cells continue
 // the run of the one before.
 void ChangeCell(IXLSWorksheet& sheet, TXLSXFList& xfs, TXLSCellRef& cell,
+                const TXLSXfChange& change, RunCache& run);
+
+// One cell of a setter over a range.
+inline void ApplyToCell(IXLSWorksheet& sheet, TXLSXFList& xfs, TXLSCellRef& cell,
+                        const TXLSXfChange& change, bool skipMerged, RunCache& run) {
+    if (skipMerged && cell.Merged() && !cell.MergeMaster()) {
+        return;
+    }
+    // The common case in place: a cell of its own format continuing the run.
+    if (run.valid && cell.OwnsXf() && cell.Xf() == run.from) {
+        ++run.moved;
+        cell.SetXf(run.to);
+        return;
+    }
+    ChangeCell(sheet, xfs, cell, change, run);
+}
+
+void ChangeCell(IXLSWorksheet& sheet, TXLSXFList& xfs, TXLSCellRef& cell,
                 const TXLSXfChange& change, RunCache& run) {
     const bool owned = cell.OwnsXf();
     const XfIndex from = owned ? cell.Xf() : sheet.EffectiveXf(cell);
@@ -337,20 +392,21 @@ void IXLSWorksheet::ApplyChange(const TXLSCellArea& area, const TXLSXfChange& ch
     TXLSXFList& xfs = workbook_->MutableXFList();
     const bool skipMerged = change.what != TXLSXfChange::What::BorderColor;
     RunCache run;
-    for (int r = area.firstRow.value; r <= area.lastRow.value; ++r) {
-        for (int c = area.firstColumn.value; c <= area.lastColumn.value; ++c) {
-            TXLSCellRef& cell = CellForWriting(RowIndex{static_cast<std::uint16_t>(r)},
-                                               ColumnIndex{static_cast<std::uint8_t>(c)});
-            if (skipMerged && cell.Merged() && !cell.MergeMaster()) {
-                continue;
+    if (area.firstColumn == area.lastColumn) {
+        // A column's cells lie in different rows: made in any order, each
+        // gets the format it would get made one by one.
+        const ColumnIndex column = area.firstColumn;
+        cells_.ForEachDownMaking(
+            area.firstRow, area.lastRow, column,
+            [&](RowIndex row) { return EnterNewCell(row, column); },
+            [&](TXLSCellRef& cell) { ApplyToCell(*this, xfs, cell, change, skipMerged, run); });
+    } else {
+        for (int r = area.firstRow.value; r <= area.lastRow.value; ++r) {
+            for (int c = area.firstColumn.value; c <= area.lastColumn.value; ++c) {
+                TXLSCellRef& cell = CellForWriting(RowIndex{static_cast<std::uint16_t>(r)},
+                                                   ColumnIndex{static_cast<std::uint8_t>(c)});
+                ApplyToCell(*this, xfs, cell, change, skipMerged, run);
             }
-            // The common case in place: a cell of its own format continuing the run.
-            if (run.valid && cell.OwnsXf() && cell.Xf() == run.from) {
-                ++run.moved;
-                cell.SetXf(run.to);
-                continue;
-            }
-            ChangeCell(*this, xfs, cell, change, run);
         }
     }
     EndRun(xfs, run);

@@ -80,6 +80,8 @@ class IXLSWorksheet {
 
     // The column's format, else the row's (or the default entries').
     XfIndex InheritedXf(RowIndex row, ColumnIndex column) const;
+    // The same with the row's entry at hand (null when the row has none).
+    XfIndex InheritedXf(ColumnIndex column, const TXLSRowInfo* rowInfo) const;
     // Get-or-create for writing (cell, used area, row entry). Inline: every
     // setter visits every cell of its range, and most cells exist already.
     TXLSCellRef& CellForWriting(RowIndex row, ColumnIndex column) {
@@ -89,12 +91,16 @@ class IXLSWorksheet {
         return NewCell(row, column);
     }
     TXLSCellRef& NewCell(RowIndex row, ColumnIndex column);
+    // What a new cell changes beside the cell store (used area, row entry,
+    // references); returns the format it takes.
+    XfIndex EnterNewCell(RowIndex row, ColumnIndex column);
     void StoreValue(const TXLSCellArea& area, const Variant& value);
     void StoreLiteralText(const TXLSCellArea& area, std::u16string_view text);
     void Store(const TXLSCellArea& area, const TXLSStoredValue& value);
     // One cell of Store, with the Hash() of a text to store.
     void StoreIn(RowIndex row, ColumnIndex column, const TXLSStoredValue& value,
                  std::uint32_t textHash);
+    void StoreInCell(TXLSCellRef& cell, const TXLSStoredValue& value, std::uint32_t textHash);
     // StoreLiteralText of texts[i] into the cell i rows below `firstRow`, one
     // after the other; InvalidIndexError at the first row past the sheet.
     void StoreLiteralTextsDown(RowIndex firstRow, ColumnIndex column,
