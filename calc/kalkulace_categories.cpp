@@ -241,11 +241,7 @@ TextGrid sortedPlantsTable(const TextGrid& table, const std::vector<std::u16stri
                            const std::vector<std::size_t>& fileRows) {
     const int columns = std::max(table.columnCount(), kLineTotalColumn + 1);
     const int count = static_cast<int>(fileRows.size());
-    std::size_t units = 0;
-    for (int row = 0; row < table.rowCount(); ++row) {
-        for (int column = 0; column < columns; ++column)
-            units += table.cell(column, row).size();
-    }
+    std::size_t units = table.textUnits();
     for (const std::u16string_view name : names)
         units += name.size();
     TextGrid sorted(columns, table.rowCount());
@@ -294,11 +290,12 @@ void Kalkulace::arrangePlantsTable() {
     // below need them in ListBox5.
     std::vector<std::u16string_view> names;
     names.reserve(count);
+    const std::size_t width = plantKeyWidth(count);
     constexpr std::size_t kAhead = 8;  // sorted, the keys lie all over the heap
     for (std::size_t i = 0; i < count; ++i) {
         if (i + kAhead < count)
             prefetchForReading(ListBox3[i + kAhead].data());
-        const PlantKeyParts parts = splitPlantKey(ListBox3[i], count);
+        const PlantKeyParts parts = splitPlantKey(ListBox3[i], width);
         ListBox4.emplace_back(parts.number);
         names.push_back(parts.name);
     }

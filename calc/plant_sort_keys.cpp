@@ -23,17 +23,17 @@ Text plantSortKey(std::u16string_view shownName, std::int64_t row, std::size_t w
     std::array<char16_t, 20> buffer;
     const std::u16string_view digits = decimalText(row, buffer);
     const std::size_t zeros = width > digits.size() ? width - digits.size() : 0;
-    Text key;
-    key.reserve(shownName.size() + zeros + digits.size());
-    key.append(shownName);
-    key.append(zeros, u'0');
-    key.append(digits);
+    // Made at its length, zeros and all, and written over: one step.
+    Text key(shownName.size() + zeros + digits.size(), u'0');
+    std::char_traits<char16_t>::copy(key.data(), shownName.data(), shownName.size());
+    std::char_traits<char16_t>::copy(key.data() + shownName.size() + zeros, digits.data(),
+                                     digits.size());
     return key;
 }
 
-PlantKeyParts splitPlantKey(std::u16string_view key, std::size_t count) {
-    const std::size_t width = std::min(plantKeyWidth(count), key.size());
-    return {key.substr(0, key.size() - width), key.substr(key.size() - width)};
+PlantKeyParts splitPlantKey(std::u16string_view key, std::size_t width) {
+    const std::size_t cut = key.size() - std::min(width, key.size());
+    return {key.substr(0, cut), key.substr(cut)};
 }
 
 namespace {

@@ -16,12 +16,13 @@ std::size_t plantKeyWidth(std::size_t count);
 
 Text plantSortKey(std::u16string_view shownName, std::int64_t row, std::size_t width);
 
-// The two parts of a key of a list of `count` keys, as views of the key.
+// The two parts of a key, as views of it, whose number is `width` wide
+// (plantKeyWidth of its list's length) or the whole of a shorter key.
 struct PlantKeyParts {
     std::u16string_view name;
     std::u16string_view number;
 };
-PlantKeyParts splitPlantKey(std::u16string_view key, std::size_t count);
+PlantKeyParts splitPlantKey(std::u16string_view key, std::size_t width);
 
 // Ascending by name (Czech, ignoring case), equal names by row number.
 void sortPlantKeys(TextList& keys, const CzechCollation& collation);

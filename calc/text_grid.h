@@ -19,6 +19,8 @@ class TextGrid {
 
     int rowCount() const { return rows_; }
     int columnCount() const { return columns_; }
+    // The code units of all cells' texts together.
+    std::size_t textUnits() const { return texts_.size() - unused_; }
 
     // New rows start empty; rows beyond the new count are dropped.
     void setRowCount(int rows);

@@ -54,10 +54,16 @@ std::u16string_view decimalText(std::int64_t value, std::array<char16_t, 20>& di
     // Unsigned negation keeps INT64_MIN exact (19 digits and the sign).
     std::uint64_t magnitude = value < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(value)
                                         : static_cast<std::uint64_t>(value);
-    do {
-        digits[--first] = static_cast<char16_t>(u'0' + magnitude % 10);
-        magnitude /= 10;
-    } while (magnitude != 0);
+    // Two digits a step.
+    while (magnitude >= 100) {
+        const auto pair = static_cast<unsigned>(magnitude % 100);
+        magnitude /= 100;
+        digits[--first] = static_cast<char16_t>(u'0' + pair % 10);
+        digits[--first] = static_cast<char16_t>(u'0' + pair / 10);
+    }
+    digits[--first] = static_cast<char16_t>(u'0' + magnitude % 10);
+    if (magnitude >= 10)
+        digits[--first] = static_cast<char16_t>(u'0' + magnitude / 10);
     if (value < 0)
         digits[--first] = u'-';
     return std::u16string_view(digits.data() + first, digits.size() - first);

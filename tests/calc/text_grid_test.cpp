@@ -107,6 +107,21 @@ TEST(TextGrid, RoomReservedAheadChangesNoCell) {
     EXPECT_EQ(reserved.columnCount(), 3);
 }
 
+TEST(TextGrid, CountsOnlyTheTextsItsCellsShow) {
+    TextGrid grid(2, 3);
+    grid.setCell(0, 0, u"abcd");
+    grid.setCell(1, 0, u"xy");
+    grid.setCell(0, 0, u"a");  // shorter, in place
+    grid.setCell(1, 1, u"Tilia");
+    grid.setCell(1, 1, u"Tilia cordata");  // longer, appended
+    grid.setCell(0, 2, u"Acer");
+    EXPECT_EQ(grid.textUnits(), 1u + 2u + 13u + 4u);
+    grid.setRowCount(2);  // row 2 dropped
+    EXPECT_EQ(grid.textUnits(), 1u + 2u + 13u);
+    grid.clearDataRows();
+    EXPECT_EQ(grid.textUnits(), 1u + 2u);
+}
+
 TEST(TextGrid, KeepsEveryCellThroughManyReplacements) {
     // Replacements leave unused texts behind until they are given up.
     TextGrid grid(3, 100);
