@@ -42,6 +42,13 @@ class TXLSCellHeap {
     TXLSCellRef* Find(RowIndex row, ColumnIndex column) {
         return const_cast<TXLSCellRef*>(std::as_const(*this).Find(row, column));
     }
+    // The cells of one row, as ForEachRowDown hands them out.
+    class RowOfCells;
+    // fn(RowOfCells) for each row first..last of a group of rows holding any
+    // cell, top down: one look-up of each group of 256 rows, not one per cell.
+    template <class Fn>
+    void ForEachRowDown(RowIndex first, RowIndex last, Fn&& fn);
+
     // For each row first..last, top down, fn(cell) on the cell of `column`:
     // a row without one gets it first, of the XF newCellXf(row) gives. One
     // look-up of each group of 256 rows, not one per cell, for the setters
@@ -177,5 +184,34 @@ class TXLSCellHeap {
     std::array<std::unique_ptr<RowGroup>, 256> groups_;
     std::size_t count_ = 0;
 };
+
+class TXLSCellHeap::RowOfCells {
+  public:
+    TXLSCellRef* Find(ColumnIndex column) const {
+        return column.value < kHalfWidth
+                   ? block_->low.Find(column.value, column.value)
+                   : block_->high.Find(column.value, column.value - kHalfWidth);
+    }
+
+  private:
+    friend class TXLSCellHeap;
+    explicit RowOfCells(RowBlock& block) : block_(&block) {}
+    RowBlock* block_;
+};
+
+template <class Fn>
+void TXLSCellHeap::ForEachRowDown(RowIndex first, RowIndex last, Fn&& fn) {
+    for (int g = first.value >> 8; g <= last.value >> 8; ++g) {
+        const std::unique_ptr<RowGroup>& group = groups_[static_cast<std::size_t>(g)];
+        if (!group) {
+            continue;
+        }
+        const int top = std::max<int>(first.value, g << 8);
+        const int bottom = std::min<int>(last.value, (g << 8) | 0xFF);
+        for (int r = top; r <= bottom; ++r) {
+            fn(RowOfCells((*group)[static_cast<std::size_t>(r & 0xFF)]));
+        }
+    }
+}
 
 }  // namespace xls

@@ -1,8 +1,17 @@
 #include "xls/string_table.h"
 
+#include <algorithm>
+
 namespace xls {
 
 namespace {
+
+// Equal units compared as bytes, many at a time (the view's own == compares
+// unit by unit).
+bool SameText(std::u16string_view a, std::u16string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin());
+}
+
 // Blocks beyond the highest number are kept until more than this many slots
 // stand empty, so a table that shrinks and grows again does not churn.
 constexpr std::int32_t kSpareSlots = 200;
@@ -32,13 +41,14 @@ TXLSStringTable::Entry& TXLSStringTable::At(std::int32_t number) {
     return (*blocks_[static_cast<std::size_t>(number / kBlockSize)])[number % kBlockSize];
 }
 
-std::int32_t TXLSStringTable::FindHashed(std::u16string_view text, std::uint32_t hash) const {
+inline std::int32_t TXLSStringTable::FindHashed(std::u16string_view text,
+                                                std::uint32_t hash) const {
     const TSTHashEntry* entry = &buckets_[hash & (buckets_.size() - 1)];
     if (entry->number == 0) {
         return 0;
     }
     for (;;) {
-        if (entry->hash == hash && At(entry->number).text == text) {
+        if (entry->hash == hash && SameText(At(entry->number).Text(), text)) {
             return entry->number;
         }
         if (entry->next < 0) {
@@ -52,7 +62,7 @@ std::int32_t TXLSStringTable::Find(std::u16string_view text) const {
     return FindHashed(text, Hash(text));
 }
 
-void TXLSStringTable::Link(std::uint32_t hash, std::int32_t number) {
+inline void TXLSStringTable::Link(std::uint32_t hash, std::int32_t number) {
     TSTHashEntry& head = buckets_[hash & (buckets_.size() - 1)];
     if (head.number == 0) {
         head = TSTHashEntry{hash, number, -1};
@@ -90,7 +100,7 @@ void TXLSStringTable::GrowBuckets() {
     }
 }
 
-void TXLSStringTable::InsertHash(std::uint32_t hash, std::int32_t number) {
+inline void TXLSStringTable::InsertHash(std::uint32_t hash, std::int32_t number) {
     if (hashEntryCount_ > buckets_.size() - 1) {
         GrowBuckets();
     }
@@ -129,7 +139,7 @@ void TXLSStringTable::RemoveHash(std::uint32_t hash, std::int32_t number) {
     }
 }
 
-std::int32_t TXLSStringTable::TakeNumber() {
+inline std::int32_t TXLSStringTable::TakeNumber() {
     if (!freeNumbers_.empty()) {
         const std::int32_t number = freeNumbers_.back();
         freeNumbers_.pop_back();
@@ -137,7 +147,7 @@ std::int32_t TXLSStringTable::TakeNumber() {
     }
     ++highest_;
     while (blocks_.size() <= static_cast<std::size_t>(highest_ / kBlockSize)) {
-        blocks_.push_back(std::make_unique<Block>());
+        blocks_.push_back(std::make_unique_for_overwrite<Block>());
     }
     return highest_;
 }
@@ -165,7 +175,7 @@ std::int32_t TXLSStringTable::AddHashed(std::u16string_view text, std::uint32_t 
     ++distinct_;
     const std::int32_t number = TakeNumber();
     Entry& entry = At(number);
-    entry.text = pool_.Store(text);
+    entry.SetText(pool_.Store(text));
     entry.references = 1;
     ForgetWrittenPosition(number);
     InsertHash(hash, number);
@@ -189,9 +199,9 @@ void TXLSStringTable::Release(std::int32_t number) {
         return;
     }
     --distinct_;
-    RemoveHash(Hash(entry.text), number);
-    pool_.Forget(entry.text);
-    entry.text = {};
+    RemoveHash(Hash(entry.Text()), number);
+    pool_.Forget(entry.Text());
+    entry.SetText({});
     ForgetWrittenPosition(number);
     DropNumber(number);
 }
@@ -206,7 +216,7 @@ void TXLSStringTable::CompactPoolWhenWasteful() {
     for (std::int32_t number = 1; number <= highest_; ++number) {
         Entry& entry = At(number);
         if (entry.references > 0) {
-            entry.text = fresh.Store(entry.text);
+            entry.SetText(fresh.Store(entry.Text()));
         }
     }
     pool_ = std::move(fresh);
@@ -216,7 +226,7 @@ std::u16string_view TXLSStringTable::Text(std::int32_t number) const {
     if (number < 1 || number > highest_) {
         return {};
     }
-    return At(number).text;
+    return At(number).Text();
 }
 
 std::uint32_t TXLSStringTable::ReferenceCount(std::int32_t number) const {

@@ -76,7 +76,7 @@ class TXLSStringTable {
         for (std::int32_t number = 1; number <= highest_; ++number) {
             const Entry& entry = At(number);
             if (entry.references > 0) {
-                fn(number, std::u16string_view(entry.text), entry.references);
+                fn(number, entry.Text(), entry.references);
             }
         }
     }
@@ -85,9 +85,19 @@ class TXLSStringTable {
     static std::uint32_t Hash(std::u16string_view text);
 
   private:
+    // 16 bytes and nothing to construct: a new block is left as it comes,
+    // since a slot is read only once its number is given out, and AddHashed
+    // then sets both fields (Release clears them when the number is freed).
     struct Entry {
-        std::u16string_view text;  // into pool_
-        std::uint32_t references = 0;
+        const char16_t* units;  // into pool_
+        std::uint32_t length;
+        std::uint32_t references;
+
+        std::u16string_view Text() const { return {units, length}; }
+        void SetText(std::u16string_view text) {
+            units = text.data();
+            length = static_cast<std::uint32_t>(text.size());
+        }
     };
     using Block = std::array<Entry, kBlockSize>;
 

@@ -4,7 +4,7 @@
 
 namespace xls {
 
-std::u16string_view TXLSTextPool::Store(std::u16string_view text) {
+std::u16string_view TXLSTextPool::StoreInNewChunk(std::u16string_view text) {
     if (text.empty()) {
         return {};
     }

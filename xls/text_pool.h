@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <memory>
 #include <string_view>
@@ -15,14 +16,26 @@ class TXLSTextPool {
   public:
     static constexpr std::size_t kChunkUnits = 16384;
 
-    // A stable copy of `text`.
-    std::u16string_view Store(std::u16string_view text);
+    // A stable copy of `text`. Inline: most texts fit the open chunk.
+    std::u16string_view Store(std::u16string_view text) {
+        if (text.empty() || text.size() > freeUnits_ || text.size() > kChunkUnits / 4) {
+            return StoreInNewChunk(text);
+        }
+        stored_ += text.size();
+        char16_t* const copy = free_;
+        std::copy(text.begin(), text.end(), copy);
+        free_ += text.size();
+        freeUnits_ -= text.size();
+        return {copy, text.size()};
+    }
     void Forget(std::u16string_view text) { wasted_ += text.size(); }
 
     std::size_t StoredUnits() const { return stored_; }
     std::size_t WastedUnits() const { return wasted_; }
 
   private:
+    std::u16string_view StoreInNewChunk(std::u16string_view text);
+
     std::vector<std::unique_ptr<char16_t[]>> chunks_;
     char16_t* free_ = nullptr;
     std::size_t freeUnits_ = 0;

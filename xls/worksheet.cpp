@@ -184,7 +184,7 @@ TXLSCellRef& IXLSWorksheet::NewCell(RowIndex row, ColumnIndex column) {
     return cells_.Insert(row, column, xf);
 }
 
-XfIndex IXLSWorksheet::EnterNewCell(RowIndex row, ColumnIndex column) {
+inline XfIndex IXLSWorksheet::EnterNewCell(RowIndex row, ColumnIndex column) {
     // A new cell takes its column's or row's format; the row's entry is
     // looked up once, for both (and made only after the format is known).
     TXLSRowInfo* existingRow = rows_.Find(row);
@@ -423,10 +423,15 @@ void IXLSWorksheet::ClearFacingEdges(const TXLSCellArea& area) {
     // from the key once.
     XfIndex flagsOf{-1};
     std::uint8_t flags = 0;
-    const auto clear = [&](int r, int c, BorderEdge edge, RunCache& run) {
-        TXLSCellRef* cell = cells_.Find(RowIndex{static_cast<std::uint16_t>(r)},
-                                        ColumnIndex{static_cast<std::uint8_t>(c)});
+    const auto clear = [&](TXLSCellRef* cell, BorderEdge edge, RunCache& run) {
         if (cell == nullptr) {
+            return;
+        }
+        // The common case in place: a cell of its own format continuing the
+        // run (whose format has borders, or there were no run).
+        if (run.valid && cell->OwnsXf() && cell->Xf() == run.from) {
+            ++run.moved;
+            cell->SetXf(run.to);
             return;
         }
         const XfIndex xf = TXLSXFList::CellXf(EffectiveXf(*cell));
@@ -445,22 +450,28 @@ void IXLSWorksheet::ClearFacingEdges(const TXLSCellArea& area) {
     const int left = area.firstColumn.value;
     const int right = area.lastColumn.value;
     RunCache above, below, before, after;
+    const auto cellAt = [&](int r, int c) {
+        return cells_.Find(RowIndex{static_cast<std::uint16_t>(r)},
+                           ColumnIndex{static_cast<std::uint8_t>(c)});
+    };
     for (int c = left; c <= right; ++c) {
         if (top > 0) {
-            clear(top - 1, c, BorderEdge::Bottom, above);
+            clear(cellAt(top - 1, c), BorderEdge::Bottom, above);
         }
         if (bottom < kLastRow.value) {
-            clear(bottom + 1, c, BorderEdge::Top, below);
+            clear(cellAt(bottom + 1, c), BorderEdge::Top, below);
         }
     }
-    for (int r = top; r <= bottom; ++r) {
+    const ColumnIndex beforeColumn{static_cast<std::uint8_t>(left - 1)};
+    const ColumnIndex afterColumn{static_cast<std::uint8_t>(right + 1)};
+    cells_.ForEachRowDown(area.firstRow, area.lastRow, [&](const TXLSCellHeap::RowOfCells& row) {
         if (left > 0) {
-            clear(r, left - 1, BorderEdge::Right, before);
+            clear(row.Find(beforeColumn), BorderEdge::Right, before);
         }
         if (right < kLastColumn.value) {
-            clear(r, right + 1, BorderEdge::Left, after);
+            clear(row.Find(afterColumn), BorderEdge::Left, after);
         }
-    }
+    });
     for (RunCache* run : {&above, &below, &before, &after}) {
         EndRun(xfs, *run);
     }

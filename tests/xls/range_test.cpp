@@ -204,5 +204,54 @@ TEST(RangeTextsDown, StoresWhatOneTextAtATimeStores) {
     EXPECT_EQ(fill(true, 65530), fill(false, 65530));  // past the last row
 }
 
+// A setter over a column makes the workbook the same setter cell by cell
+// makes: cells made in rows with an entry and without, across groups of 256
+// rows, in both halves of the columns, next to merged cells and cells of a
+// format of their own.
+TEST(RangeColumnSetters, MakeWhatCellByCellSettersMake) {
+    const auto fill = [](bool wholeColumn) {
+        auto book = std::make_unique<TXLSWorkbook>();
+        IXLSWorksheet& sheet = book->Worksheets().Add();
+        sheet.Range(3, 1, 3, 1).SetLiteralText(u"a row entry before the setters");
+        sheet.Range(300, 200, 300, 200).SetLiteralText(u"a cell right of them");
+        sheet.Range(10, 2, 11, 3).Merge(false);
+        sheet.Range(500, 2, 500, 2).Font().SetBold(true);
+        const auto down = [&](int column, int firstRow, int lastRow, auto&& set) {
+            if (wholeColumn) {
+                set(sheet.Range(firstRow, column, lastRow, column));
+                return;
+            }
+            for (int row = firstRow; row <= lastRow; ++row) {
+                set(sheet.Range(row, column, row, column));
+            }
+        };
+        for (const int column : {2, 130}) {
+            down(column, 1, 700, [](const IXLSRange& range) { range.Font().SetSize(12); });
+            down(column, 250, 520,
+                 [](const IXLSRange& range) { range.SetHorizontalAlignment(alignment::kRight); });
+            down(column, 200, 800,
+                 [](const IXLSRange& range) { range.Interior().SetColorIndex(6); });
+        }
+        // Every row of the columns has its cell, of the size set where a
+        // cell takes formats (not the covered cell of the merged area).
+        for (const int column : {2, 130}) {
+            for (int row = 1; row <= 800; ++row) {
+                EXPECT_NE(sheet.Cell(RowIndex{static_cast<std::uint16_t>(row - 1)},
+                                     ColumnIndex{static_cast<std::uint8_t>(column - 1)}),
+                          nullptr)
+                    << row << ", " << column;
+                const bool sized = row <= 700 && !(row == 11 && column == 2);
+                EXPECT_EQ(FormatAt(sheet, row, column).font.height, sized ? 240 : 200)
+                    << row << ", " << column;
+            }
+        }
+        EXPECT_EQ(sheet.CellHeap().Count(), 1604U);  // 800 a column and 4 others
+        std::vector<std::uint8_t> bytes;
+        EXPECT_EQ(SaveToMemory(*book, bytes), kSaveAsSucceeded);
+        return bytes;
+    };
+    EXPECT_EQ(fill(true), fill(false));
+}
+
 }  // namespace
 }  // namespace xls
