@@ -269,6 +269,31 @@ TextGrid sortedPlantsTable(const TextGrid& table, const std::vector<std::u16stri
     return sorted;
 }
 
+// The same as sortedPlantsTable in place, when the row numbers name each
+// item row once: the rows' cells change places without their texts, and
+// each name is written over the name that moved with its row (mostly the
+// same text, which fits where it lies). False, the table unchanged, for
+// row numbers that repeat.
+bool movePlantRows(TextGrid& table, const std::vector<std::u16string_view>& names,
+                   const std::vector<std::size_t>& fileRows) {
+    std::vector<std::size_t> sourceRows;
+    sourceRows.reserve(fileRows.size());
+    for (const std::size_t fileRow : fileRows)
+        sourceRows.push_back(fileRow + 1);
+    if (!table.reorderRows(1, sourceRows, kNameColumn, kLineTotalColumn))
+        return false;
+    // The names and their cells lie all over the heap and the block.
+    constexpr std::size_t kAhead = 8;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (i + kAhead < names.size()) {
+            prefetchForReading(names[i + kAhead].data());
+            prefetchForReading(table.cell(kNameColumn, static_cast<int>(i + kAhead) + 1).data());
+        }
+        table.setCell(kNameColumn, static_cast<int>(i) + 1, names[i]);
+    }
+    return true;
+}
+
 }  // namespace
 
 void Kalkulace::TrideniRostlin() {
@@ -303,12 +328,12 @@ void Kalkulace::arrangePlantsTable() {
     // cell by cell moves below make the same, and stop as they always have
     // at a bad number.
     if (const auto fileRows = checkedFileRows(ListBox4, count)) {
-        TextGrid sorted = sortedPlantsTable(StringGrid2, names, *fileRows);
         // ListBox5 ends holding the line totals in file order.
         ListBox5.reserve(count);
         for (std::size_t i = 0; i < count; ++i)
             ListBox5.emplace_back(StringGrid2.cell(kLineTotalColumn, static_cast<int>(i) + 1));
-        StringGrid2 = std::move(sorted);
+        if (!movePlantRows(StringGrid2, names, *fileRows))
+            StringGrid2 = sortedPlantsTable(StringGrid2, names, *fileRows);
         return;
     }
     for (std::size_t i = 0; i < count; ++i) {

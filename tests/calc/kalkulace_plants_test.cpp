@@ -154,6 +154,28 @@ TEST_F(Plants, SortingLeavesTheLineTotalsInFileOrderInListBox5) {
     EXPECT_EQ(k.StringGrid2.cell(1, 4), u"Celková cena rostlin");
 }
 
+// Keys that name a row twice and another not at all still take each row's
+// cells from the row they name, and names longer than the ones they replace
+// fit too.
+TEST_F(Plants, RowNumbersThatRepeatTakeTheirRowsTwice) {
+    readWithMode(kOba, {u"Tilia - lípa", u"Acer - javor", u"Malus - jabloň"});
+    k.ListBox3 = {u"Acer - javor002", u"Malus - jabloň domácí002", u"Tilia - lípa001"};
+    k.TrideniRostlin();
+    EXPECT_EQ(column(1), (TextList{u"Acer - javor", u"Malus - jabloň domácí", u"Tilia - lípa"}));
+    EXPECT_EQ(column(3), (TextList{u"2,00", u"2,00", u"1,00"}));
+    EXPECT_EQ(k.ListBox5, (TextList{u"1,00", u"2,00", u"3,00"}));
+    EXPECT_EQ(k.StringGrid2.cell(1, 4), u"Celková cena rostlin");
+}
+
+TEST_F(Plants, NamesUnlikeTheTablesReplaceThemInTheirNewRows) {
+    readWithMode(kOba, {u"Tilia - lípa", u"Acer - javor", u"Malus - jabloň"});
+    k.ListBox3 = {u"A003", u"Buxus sempervirens - zimostráz002", u"C001"};
+    k.TrideniRostlin();
+    EXPECT_EQ(column(1), (TextList{u"A", u"Buxus sempervirens - zimostráz", u"C"}));
+    EXPECT_EQ(column(3), (TextList{u"3,00", u"2,00", u"1,00"}));
+    EXPECT_EQ(column(0), (TextList{u"1", u"2", u"3"}));
+}
+
 // A row number outside the table stops the moves where they stand: the
 // names and the quantities before it moved, nothing else.
 TEST_F(Plants, BadRowNumberStopsTheMovesMidway) {
