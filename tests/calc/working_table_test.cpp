@@ -17,12 +17,12 @@ TEST(WorkingTable, FieldsAreCutAtTabsOnly) {
     // Units that are close to a tab, or hold its byte, are no tabs.
     EXPECT_EQ(fieldsOfLine(u"\u0900\u0109\u0008\u000A\u0909\u1009x\ty"),
               (TextList{u"\u0900\u0109\u0008\u000A\u0909\u1009x", u"y"}));
-    // A tab at every place within groups of units.
-    for (std::size_t at = 0; at < 9; ++at) {
-        std::u16string line(9, u'a');
+    // A tab at every place within and across groups of units.
+    for (std::size_t at = 0; at < 21; ++at) {
+        std::u16string line(21, u'a');
         line[at] = u'\t';
         EXPECT_EQ(fieldsOfLine(line),
-                  (TextList{std::u16string(at, u'a'), std::u16string(8 - at, u'a')}))
+                  (TextList{std::u16string(at, u'a'), std::u16string(20 - at, u'a')}))
             << at;
     }
 }
