@@ -51,7 +51,9 @@ const TXLSCellHeap::RowBlock* TXLSCellHeap::FindRow(RowIndex row) const {
 }
 
 std::unique_ptr<TXLSCellHeap::RowGroup> TXLSCellHeap::MakeGroup() {
-    return std::make_unique<RowGroup>();
+    // Only the blocks' counts and pointers are set: their cells are read
+    // once counted.
+    return std::make_unique_for_overwrite<RowGroup>();
 }
 
 template struct TXLSCellHeap::ColumnBlock<5>;

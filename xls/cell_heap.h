@@ -57,27 +57,11 @@ class TXLSCellHeap {
     template <class NewCellXf, class Fn>
     void ForEachDownMaking(RowIndex first, RowIndex last, ColumnIndex column, NewCellXf&& newCellXf,
                            Fn&& fn) {
-        for (int g = first.value >> 8; g <= last.value >> 8; ++g) {
-            std::unique_ptr<RowGroup>& group = groups_[static_cast<std::size_t>(g)];
-            if (!group) {
-                group = MakeGroup();
-            }
-            const int top = std::max<int>(first.value, g << 8);
-            const int bottom = std::min<int>(last.value, (g << 8) | 0xFF);
-            for (int r = top; r <= bottom; ++r) {
-                const RowIndex row{static_cast<std::uint16_t>(r)};
-                RowBlock& block = (*group)[static_cast<std::size_t>(r & 0xFF)];
-                TXLSCellRef* cell = column.value < kHalfWidth
-                                        ? block.low.Find(column.value, column.value)
-                                        : block.high.Find(column.value, column.value - kHalfWidth);
-                if (cell == nullptr) {
-                    ++count_;
-                    const TXLSCellRef made(row, column, newCellXf(row));
-                    cell = column.value < kHalfWidth ? &block.low.Insert(made)
-                                                     : &block.high.Insert(made);
-                }
-                fn(*cell);
-            }
+        if (column.value < kHalfWidth) {
+            ForEachDownMakingIn<&RowBlock::low>(first, last, column, column.value, newCellXf, fn);
+        } else {
+            ForEachDownMakingIn<&RowBlock::high>(first, last, column, column.value - kHalfWidth,
+                                                 newCellXf, fn);
         }
     }
 
@@ -170,6 +154,31 @@ class TXLSCellHeap {
         ColumnBlock<0> high;
     };
     using RowGroup = std::array<RowBlock, 256>;
+
+    // ForEachDownMaking in one half of the rows: `slot` as ColumnBlock::Find.
+    template <auto Half, class NewCellXf, class Fn>
+    void ForEachDownMakingIn(RowIndex first, RowIndex last, ColumnIndex column, unsigned slot,
+                             NewCellXf& newCellXf, Fn& fn) {
+        for (int g = first.value >> 8; g <= last.value >> 8; ++g) {
+            std::unique_ptr<RowGroup>& group = groups_[static_cast<std::size_t>(g)];
+            if (!group) {
+                group = MakeGroup();
+            }
+            const int top = std::max<int>(first.value, g << 8);
+            const int bottom = std::min<int>(last.value, (g << 8) | 0xFF);
+            RowBlock* block = group->data() + (top & 0xFF);
+            for (int r = top; r <= bottom; ++r, ++block) {
+                auto& cells = (*block).*Half;
+                TXLSCellRef* cell = cells.Find(column.value, slot);
+                if (cell == nullptr) {
+                    ++count_;
+                    const RowIndex row{static_cast<std::uint16_t>(r)};
+                    cell = &cells.Insert(TXLSCellRef(row, column, newCellXf(row)));
+                }
+                fn(*cell);
+            }
+        }
+    }
 
     const RowBlock* FindRow(RowIndex row) const;
     RowBlock& RowForWriting(RowIndex row) {

@@ -20,9 +20,11 @@ enum class CellKind : std::uint8_t {
 // the other kinds. Merge spans live in the sheet's merged-area list.
 class TXLSCellRef {
   public:
+    // Left as it comes, so that the cell store's empty slots cost nothing to
+    // make; TXLSCellRef{} is a blank cell of A1.
     TXLSCellRef() = default;
     TXLSCellRef(RowIndex row, ColumnIndex column, XfIndex xf)
-        : row_(row.value), column_(column.value), xf_(xf.value) {}
+        : row_(row.value), column_(column.value), state_(0), xf_(xf.value), value_{0.0} {}
 
     RowIndex Row() const { return RowIndex{row_}; }
     ColumnIndex Column() const { return ColumnIndex{column_}; }
@@ -67,14 +69,14 @@ class TXLSCellRef {
         value_.number = 0.0;
     }
 
-    std::uint16_t row_ = 0;
-    std::uint8_t column_ = 0;
-    std::uint8_t state_ = 0;  // kind, merged, master
-    std::int32_t xf_ = 0;
+    std::uint16_t row_;
+    std::uint8_t column_;
+    std::uint8_t state_;  // kind, merged, master
+    std::int32_t xf_;
     union Value {
         double number;
         std::int32_t textIndex;
-    } value_{0.0};
+    } value_;
 };
 
 }  // namespace xls

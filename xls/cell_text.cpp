@@ -11,10 +11,7 @@ bool IsLowSurrogate(char16_t unit) {
 }
 }  // namespace
 
-std::u16string_view CutToCellText(std::u16string_view text) {
-    if (text.size() <= kMaxCellTextLength) {
-        return text;
-    }
+std::u16string_view CutLongText(std::u16string_view text) {
     std::size_t length = kMaxCellTextLength;
     if (IsHighSurrogate(text[length - 1]) && IsLowSurrogate(text[length])) {
         --length;

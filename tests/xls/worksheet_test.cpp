@@ -20,7 +20,7 @@ class WorksheetTest : public ::testing::Test {
         const TXLSCellRef* cell = sheet.Cell(RowIndex{static_cast<std::uint16_t>(row - 1)},
                                              ColumnIndex{static_cast<std::uint8_t>(column - 1)});
         EXPECT_NE(cell, nullptr) << row << ", " << column;
-        static const TXLSCellRef none;
+        static const TXLSCellRef none{};
         return cell != nullptr ? *cell : none;
     }
     std::u16string TextAt(int row, int column) const {
