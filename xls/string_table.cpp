@@ -1,6 +1,7 @@
 #include "xls/string_table.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace xls {
 
@@ -19,18 +20,50 @@ constexpr std::int32_t kSpareSlots = 200;
 
 TXLSStringTable::TXLSStringTable() : buckets_(kInitialBucketCount) {}
 
-std::uint32_t TXLSStringTable::Hash(std::u16string_view text) {
+namespace {
+
+template <bool NoteLineFeed>
+std::uint32_t HashUnits(std::u16string_view text, bool& hasLineFeed) {
     // Four units a step: h * 33^4 + u0 * 33^3 + u1 * 33^2 + u2 * 33 + u3 is
     // four steps of h * 33 + unit (all modulo 2^32), without their chain.
+    // The line feeds four units a step too: a unit equal to one is a zero
+    // unit after the exclusive or, and only a zero unit keeps its top bit
+    // in (x - 1) & ~x, unit by unit.
+    constexpr std::uint64_t kLineFeeds = 0x000A'000A'000A'000AULL;
+    constexpr std::uint64_t kOnes = 0x0001'0001'0001'0001ULL;
+    constexpr std::uint64_t kTopBits = 0x8000'8000'8000'8000ULL;
     std::uint32_t h = 0;
+    std::uint64_t zeroUnits = 0;
     std::size_t i = 0;
     for (; i + 4 <= text.size(); i += 4) {
         h = h * 1185921U + text[i] * 35937U + text[i + 1] * 1089U + text[i + 2] * 33U + text[i + 3];
+        if constexpr (NoteLineFeed) {
+            std::uint64_t units;
+            std::memcpy(&units, text.data() + i, sizeof units);
+            const std::uint64_t x = units ^ kLineFeeds;
+            zeroUnits |= (x - kOnes) & ~x & kTopBits;
+        }
     }
+    bool lineFeed = zeroUnits != 0;
     for (; i < text.size(); ++i) {
         h = h * 33U + text[i];
+        if constexpr (NoteLineFeed) {
+            lineFeed |= text[i] == u'\n';
+        }
     }
+    hasLineFeed = lineFeed;
     return h + h / 32U;
+}
+
+}  // namespace
+
+std::uint32_t TXLSStringTable::Hash(std::u16string_view text) {
+    bool ignored = false;
+    return HashUnits<false>(text, ignored);
+}
+
+std::uint32_t TXLSStringTable::HashNotingLineFeed(std::u16string_view text, bool& hasLineFeed) {
+    return HashUnits<true>(text, hasLineFeed);
 }
 
 const TXLSStringTable::Entry& TXLSStringTable::At(std::int32_t number) const {

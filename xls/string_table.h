@@ -83,6 +83,9 @@ class TXLSStringTable {
 
     // h = h * 33 + unit over the code units, then h + h / 32.
     static std::uint32_t Hash(std::u16string_view text);
+    // Hash(text), noting on the way whether `text` holds a line feed (the
+    // mark of a text that wraps), for a cell's text read once for both.
+    static std::uint32_t HashNotingLineFeed(std::u16string_view text, bool& hasLineFeed);
 
   private:
     // 16 bytes and nothing to construct: a new block is left as it comes,

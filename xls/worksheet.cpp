@@ -249,9 +249,11 @@ void IXLSWorksheet::StoreLiteralTextsDown(RowIndex firstRow, ColumnIndex column,
     // before them are stored.
     constexpr std::size_t kAhead = 8;
     std::array<std::uint32_t, kAhead> hashes{};
+    std::array<bool, kAhead> wraps{};
     const auto prepare = [&](std::size_t i) {
         if (i < texts.size()) {
-            const std::uint32_t hash = TXLSStringTable::Hash(CutToCellText(texts[i]));
+            const std::uint32_t hash =
+                TXLSStringTable::HashNotingLineFeed(CutToCellText(texts[i]), wraps[i % kAhead]);
             hashes[i % kAhead] = hash;
             strings.PrefetchBucket(hash);
         }
@@ -271,13 +273,12 @@ void IXLSWorksheet::StoreLiteralTextsDown(RowIndex firstRow, ColumnIndex column,
             firstRow, lastRow, column, [&](RowIndex row) { return EnterNewCell(row, column); },
             [&](TXLSCellRef& cell) {
                 const std::uint32_t hash = hashes[i % kAhead];
+                const bool wrap = wraps[i % kAhead];
                 prepare(i + kAhead);
-                stored.kind = CellKind::Blank;
-                stored.text = {};
-                stored.wrap = false;
-                if (!texts[i].empty()) {
-                    SetText(stored, texts[i]);
-                }
+                // SetText with the line feed found while hashing.
+                stored.kind = texts[i].empty() ? CellKind::Blank : CellKind::Text;
+                stored.text = CutToCellText(texts[i]);
+                stored.wrap = wrap;
                 StoreInCell(cell, stored, hash);
                 workbook_->CountChange();
                 ++i;

@@ -35,6 +35,25 @@ TEST(StringTable, HashIsTimes33ThenPlusOneThirtySecond) {
     }
 }
 
+TEST(StringTable, HashNotingLineFeedHashesAlikeAndFindsEveryLineFeed) {
+    // Units close to the line feed in either byte, and a line feed at every
+    // place of texts around the four-unit steps.
+    const std::u16string nearMisses = u"\x000B\x0009\x0A00\x010A\x800A\x0A0A\xFFFF\x8000\x7FFF";
+    for (std::size_t length = 0; length <= nearMisses.size(); ++length) {
+        const std::u16string text = nearMisses.substr(0, length);
+        bool lineFeed = true;
+        EXPECT_EQ(TXLSStringTable::HashNotingLineFeed(text, lineFeed), TXLSStringTable::Hash(text));
+        EXPECT_FALSE(lineFeed) << length;
+        for (std::size_t place = 0; place < length; ++place) {
+            std::u16string withLineFeed = text;
+            withLineFeed[place] = u'\n';
+            EXPECT_EQ(TXLSStringTable::HashNotingLineFeed(withLineFeed, lineFeed),
+                      TXLSStringTable::Hash(withLineFeed));
+            EXPECT_TRUE(lineFeed) << length << ", " << place;
+        }
+    }
+}
+
 TEST(StringTable, NumbersFromOneAndCountsReferences) {
     TXLSStringTable table;
     EXPECT_EQ(table.Add(u"a"), 1);
