@@ -221,8 +221,8 @@ void IXLSWorksheet::StoreIn(RowIndex row, ColumnIndex column, const TXLSStoredVa
     StoreInCell(CellForWriting(row, column), stored, textHash);
 }
 
-void IXLSWorksheet::StoreInCell(TXLSCellRef& cell, const TXLSStoredValue& stored,
-                                std::uint32_t textHash) {
+inline void IXLSWorksheet::StoreInCell(TXLSCellRef& cell, const TXLSStoredValue& stored,
+                                       std::uint32_t textHash) {
     if (cell.Merged() && !cell.MergeMaster()) {
         return;
     }

@@ -44,7 +44,12 @@ class TXLSXFList : public TXLSKeyList {
     XfIndex Apply(XfIndex xf, bool owned, const TXLSXfChange& change);
 
     // Reference moves the cell store makes (built-ins are not counted).
-    void AddCellReference(XfIndex xf) { AddReference(xf.value); }
+    // Inline: most new cells take a built-in format, which is not counted.
+    void AddCellReference(XfIndex xf) {
+        if (xf.value >= kBuiltInXfs) {
+            AddReference(xf.value);
+        }
+    }
     void MoveCellReference(XfIndex from, XfIndex to) { MoveReference(from.value, to.value); }
     void AddCellReferences(XfIndex xf, std::int32_t count) { AddReferences(xf.value, count); }
     void MoveCellReferences(XfIndex from, XfIndex to, std::int32_t count) {
