@@ -4,10 +4,13 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <future>
 #include <limits>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <system_error>
+#include <utility>
 #include <vector>
 
 #include "calc/collation_shortcut.h"
@@ -64,6 +67,49 @@ std::array<std::uint64_t, 4> headOf(std::string_view key) {
     return head;
 }
 
+// Nearly every name is made of letters, digits, blanks, hyphens and
+// apostrophes: its sort key, followed by the row number, decides a
+// comparison byte by byte. Fills sortable[from, to) from keys[from, to).
+void makeSortable(const TextList& keys, std::size_t width, std::size_t from, std::size_t to,
+                  std::vector<SortableKey>& sortable) {
+    std::string sortKey;
+    for (std::size_t place = from; place < to; ++place) {
+        const std::u16string_view key(keys[place]);
+        const std::size_t cut = key.size() - std::min(width, key.size());
+        sortKey.clear();
+        const bool keyed = appendSortKey(key.substr(0, cut), sortKey);
+        if (keyed) {
+            // The row number's units high byte first, so that the bytes
+            // order them as the units do.
+            for (const char16_t unit : key.substr(cut)) {
+                sortKey += static_cast<char>(unit >> 8);
+                sortKey += static_cast<char>(unit & 0xFF);
+            }
+        }
+        sortable[place] = {keyed ? headOf(sortKey) : std::array<std::uint64_t, 4>{}, keyed,
+                           static_cast<std::uint32_t>(cut), static_cast<std::uint32_t>(place)};
+    }
+}
+
+// Below this a second thread costs more than it saves.
+constexpr std::size_t kListLongEnoughToSplit = 4096;
+
+// Runs `second` on a thread of its own while `first` runs here; both here,
+// one after the other, when no thread can be had.
+template <class First, class Second>
+void sideBySide(First&& first, Second&& second) {
+    std::future<void> other;
+    try {
+        other = std::async(std::launch::async, second);
+    } catch (const std::system_error&) {
+        first();
+        second();
+        return;
+    }
+    first();  // should it throw, the future still waits for the other
+    other.get();
+}
+
 }  // namespace
 
 void sortPlantKeys(TextList& keys, const CzechCollation& collation) {
@@ -84,28 +130,6 @@ void sortPlantKeys(TextList& keys, const CzechCollation& collation) {
     };
     if (std::is_sorted(keys.begin(), keys.end(), textsInOrder))
         return;
-    // Nearly every name is made of letters, digits, blanks, hyphens and
-    // apostrophes: its sort key, followed by the row number, decides a
-    // comparison byte by byte.
-    std::string sortKey;
-    std::vector<SortableKey> sortable;
-    sortable.reserve(keys.size());
-    for (std::size_t place = 0; place < keys.size(); ++place) {
-        const std::u16string_view key(keys[place]);
-        const std::size_t cut = key.size() - std::min(width, key.size());
-        sortKey.clear();
-        const bool keyed = appendSortKey(key.substr(0, cut), sortKey);
-        if (keyed) {
-            // The row number's units high byte first, so that the bytes
-            // order them as the units do.
-            for (const char16_t unit : key.substr(cut)) {
-                sortKey += static_cast<char>(unit >> 8);
-                sortKey += static_cast<char>(unit & 0xFF);
-            }
-        }
-        sortable.push_back({keyed ? headOf(sortKey) : std::array<std::uint64_t, 4>{}, keyed,
-                            static_cast<std::uint32_t>(cut), static_cast<std::uint32_t>(place)});
-    }
     // The name alone decides first: compared whole, the digits would sort
     // "Acer a" (blank) before "Acer" (digit).
     const auto before = [&](const SortableKey& a, const SortableKey& b) {
@@ -126,8 +150,23 @@ void sortPlantKeys(TextList& keys, const CzechCollation& collation) {
             return byName < 0;
         return left.substr(a.nameLength) < right.substr(b.nameLength);
     };
+    std::vector<SortableKey> sortable(keys.size());
+    const auto sortPart = [&](std::size_t from, std::size_t to) {
+        makeSortable(keys, width, from, to, sortable);
+        std::stable_sort(sortable.begin() + static_cast<std::ptrdiff_t>(from),
+                         sortable.begin() + static_cast<std::ptrdiff_t>(to), before);
+    };
+    if (keys.size() < kListLongEnoughToSplit) {
+        sortPart(0, keys.size());
+    } else {
+        // Two halves side by side, then merged: a stable merge of stably
+        // sorted halves is the stable sort of the whole.
+        const std::size_t half = keys.size() / 2;
+        sideBySide([&] { sortPart(0, half); }, [&] { sortPart(half, keys.size()); });
+        std::inplace_merge(sortable.begin(), sortable.begin() + static_cast<std::ptrdiff_t>(half),
+                           sortable.end(), before);
+    }
     // The small entries move while sorting, the texts once at the end.
-    std::stable_sort(sortable.begin(), sortable.end(), before);
     TextList sorted;
     sorted.reserve(keys.size());
     for (const SortableKey& key : sortable)
