@@ -185,6 +185,11 @@ TXLSCellRef& IXLSWorksheet::NewCell(RowIndex row, ColumnIndex column) {
 }
 
 inline XfIndex IXLSWorksheet::EnterNewCell(RowIndex row, ColumnIndex column) {
+    usedArea_.Include(row, column);
+    return EnterNewCellOfColumn(row, column);
+}
+
+inline XfIndex IXLSWorksheet::EnterNewCellOfColumn(RowIndex row, ColumnIndex column) {
     // A new cell takes its column's or row's format; the row's entry is
     // looked up once, for both (and made only after the format is known).
     TXLSRowInfo* existingRow = rows_.Find(row);
@@ -192,10 +197,31 @@ inline XfIndex IXLSWorksheet::EnterNewCell(RowIndex row, ColumnIndex column) {
     if (xf.value > 0) {
         workbook_->MutableXFList().AddCellReference(xf);
     }
-    usedArea_.Include(row, column);
     WidenRowCells(existingRow != nullptr ? *existingRow : rows_.GetOrCreate(row), column);
     return xf;
 }
+
+namespace {
+
+// The first and last row a walk down one column made a cell in: the used
+// area takes the two, which span every cell made between them.
+struct CellsMadeDown {
+    int firstRow = -1;
+    int lastRow = -1;
+
+    void Note(RowIndex row) {
+        firstRow = firstRow < 0 ? row.value : firstRow;
+        lastRow = row.value;
+    }
+    void Widen(TXLSUsedArea& area, ColumnIndex column) const {
+        if (firstRow >= 0) {
+            area.Include(RowIndex{static_cast<std::uint16_t>(firstRow)}, column);
+            area.Include(RowIndex{static_cast<std::uint16_t>(lastRow)}, column);
+        }
+    }
+};
+
+}  // namespace
 
 void IXLSWorksheet::ReleaseContent(TXLSCellRef& cell) {
     if (cell.Kind() == CellKind::Text) {
@@ -269,8 +295,13 @@ void IXLSWorksheet::StoreLiteralTextsDown(RowIndex firstRow, ColumnIndex column,
         std::size_t i = 0;
         // The cells with a wrapped text get their format on the way: that
         // makes no cell, so the cells at hand stay where they are.
+        CellsMadeDown made;
         cells_.ForEachDownMaking(
-            firstRow, lastRow, column, [&](RowIndex row) { return EnterNewCell(row, column); },
+            firstRow, lastRow, column,
+            [&](RowIndex row) {
+                made.Note(row);
+                return EnterNewCellOfColumn(row, column);
+            },
             [&](TXLSCellRef& cell) {
                 const std::uint32_t hash = hashes[i % kAhead];
                 const bool wrap = wraps[i % kAhead];
@@ -283,6 +314,7 @@ void IXLSWorksheet::StoreLiteralTextsDown(RowIndex firstRow, ColumnIndex column,
                 workbook_->CountChange();
                 ++i;
             });
+        made.Widen(usedArea_, column);
     }
     if (texts.size() > rowsLeft) {
         throw InvalidIndexError();
@@ -397,10 +429,15 @@ void IXLSWorksheet::ApplyChange(const TXLSCellArea& area, const TXLSXfChange& ch
         // A column's cells lie in different rows: made in any order, each
         // gets the format it would get made one by one.
         const ColumnIndex column = area.firstColumn;
+        CellsMadeDown made;
         cells_.ForEachDownMaking(
             area.firstRow, area.lastRow, column,
-            [&](RowIndex row) { return EnterNewCell(row, column); },
+            [&](RowIndex row) {
+                made.Note(row);
+                return EnterNewCellOfColumn(row, column);
+            },
             [&](TXLSCellRef& cell) { ApplyToCell(*this, xfs, cell, change, skipMerged, run); });
+        made.Widen(usedArea_, column);
     } else {
         for (int r = area.firstRow.value; r <= area.lastRow.value; ++r) {
             for (int c = area.firstColumn.value; c <= area.lastColumn.value; ++c) {

@@ -94,6 +94,9 @@ class IXLSWorksheet {
     // What a new cell changes beside the cell store (used area, row entry,
     // references); returns the format it takes.
     XfIndex EnterNewCell(RowIndex row, ColumnIndex column);
+    // The same but for the used area, for a walk down a column that widens
+    // it once at its end.
+    XfIndex EnterNewCellOfColumn(RowIndex row, ColumnIndex column);
     void StoreValue(const TXLSCellArea& area, const Variant& value);
     void StoreLiteralText(const TXLSCellArea& area, std::u16string_view text);
     void Store(const TXLSCellArea& area, const TXLSStoredValue& value);

@@ -246,6 +246,11 @@ TEST(RangeColumnSetters, MakeWhatCellByCellSettersMake) {
             }
         }
         EXPECT_EQ(sheet.CellHeap().Count(), 1604U);  // 800 a column and 4 others
+        const TXLSUsedArea& used = sheet.UsedArea();
+        EXPECT_EQ(used.firstRow, 0);
+        EXPECT_EQ(used.lastRow, 799);
+        EXPECT_EQ(used.firstColumn, 0);
+        EXPECT_EQ(used.lastColumn, 199);
         std::vector<std::uint8_t> bytes;
         EXPECT_EQ(SaveToMemory(*book, bytes), kSaveAsSucceeded);
         return bytes;
