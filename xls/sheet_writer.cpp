@@ -206,10 +206,11 @@ SheetRecordLists buildSheetRecords(const IXLSWorksheet& sheet, const SheetWriteC
 }
 
 SheetRecordLists buildSheetBody(const IXLSWorksheet& sheet, const SheetWriteContext& context) {
-    SheetRecordLists lists;
-    CellTableSummary cells = buildCellTable(sheet, context, lists.cellTable.emplace_back());
-    finishBody(lists, sheet, context, std::move(cells));
-    return lists;
+    std::vector<CellTablePart> parts;
+    for (const CellTableRows rows : splitCellTable(sheet, 1)) {
+        parts.push_back(buildCellTablePart(sheet, context, rows));
+    }
+    return finishSheetBody(sheet, context, std::move(parts));
 }
 
 SheetRecordLists finishSheetBody(const IXLSWorksheet& sheet, const SheetWriteContext& context,

@@ -381,21 +381,4 @@ CellTableSummary joinCellTableParts(const IXLSWorksheet& sheet, std::vector<Cell
     return summary;
 }
 
-CellTableSummary buildCellTable(const IXLSWorksheet& sheet, const SheetWriteContext& context,
-                                RecordList& cellTable) {
-    CellTableSummary summary;
-    const TXLSRowInfoList& rows = sheet.Rows();
-    const std::optional<RowIndex> lowest = rows.LowestRow();
-    const std::optional<RowIndex> highest = rows.HighestRow();
-    if (!lowest || !highest) {
-        summary.dbCellPositions.push_back(static_cast<std::uint32_t>(cellTable.length()));
-        records::addDbCell(cellTable, 0, {});
-        return summary;
-    }
-    summary = buildBlocks(sheet, context, {lowest->value, highest->value}, cellTable);
-    summary.firstRow = static_cast<std::uint32_t>(lowest->value);
-    summary.lastRowPlus1 = static_cast<std::uint32_t>(highest->value + 1);
-    return summary;
-}
-
 }  // namespace xls

@@ -22,13 +22,9 @@ struct CellTableSummary {
     std::uint8_t highestRowOutlineLevel = 0;
 };
 
-// Fills `cellTable` with the sheet's ROW, cell and DBCELL records: blocks of
-// 32 rows counted from the lowest row with an entry, each block's ROW records
-// first, then its rows' cells, then its DBCELL.
-CellTableSummary buildCellTable(const IXLSWorksheet& sheet, const SheetWriteContext& context,
-                                RecordList& cellTable);
-
-// The same table in parts of whole blocks, which may be built side by side:
+// A sheet's ROW, cell and DBCELL records: blocks of 32 rows counted from the
+// lowest row with an entry, each block's ROW records first, then its rows'
+// cells, then its DBCELL. Built in parts of whole blocks, side by side:
 // the rows of a part, first to last (the first at a block's start).
 struct CellTableRows {
     int firstRow = 0;
