@@ -234,46 +234,12 @@ std::optional<std::vector<std::size_t>> checkedFileRows(const TextList& numbers,
     return rows;
 }
 
-// The plants table with its item rows in sorted order: the sorted names,
-// and each row's other cells from the row `fileRows` names; what the column
-// by column moves of TrideniRostlin make, in one new table.
-TextGrid sortedPlantsTable(const TextGrid& table, const std::vector<std::u16string_view>& names,
-                           const std::vector<std::size_t>& fileRows) {
-    const int columns = std::max(table.columnCount(), kLineTotalColumn + 1);
-    const int count = static_cast<int>(fileRows.size());
-    std::size_t units = table.textUnits();
-    for (const std::u16string_view name : names)
-        units += name.size();
-    TextGrid sorted(columns, table.rowCount());
-    sorted.reserveTexts(units);
-    // The texts of the rows a few steps ahead are fetched meanwhile.
-    constexpr int kAhead = 8;
-    for (int row = 0; row < table.rowCount(); ++row) {
-        const bool item = row >= 1 && row <= count;
-        if (row >= 1 && row + kAhead <= count) {
-            const int source = static_cast<int>(fileRows[row - 1 + kAhead]) + 1;
-            prefetchForReading(table.cell(kQuantityColumn, source).data());
-            prefetchForReading(table.cell(kLineTotalColumn, source).data());
-        }
-        for (int column = 0; column < columns; ++column) {
-            std::u16string_view text = table.cell(column, row);
-            if (item && column == kNameColumn) {
-                text = names[static_cast<std::size_t>(row - 1)];
-            } else if (item && column >= kQuantityColumn && column <= kLineTotalColumn) {
-                text = table.cell(column, static_cast<int>(fileRows[row - 1]) + 1);
-            }
-            if (!text.empty())
-                sorted.setCell(column, row, text);
-        }
-    }
-    return sorted;
-}
-
-// The same as sortedPlantsTable in place, when the row numbers name each
-// item row once: the rows' cells change places without their texts, and
-// each name is written over the name that moved with its row (mostly the
-// same text, which fits where it lies). False, the table unchanged, for
-// row numbers that repeat.
+// The plants table with its item rows in sorted order, in place, when the
+// row numbers name each item row once: what the column by column moves of
+// TrideniRostlin make, but the rows' cells change places without their
+// texts, and each name is written over the name that moved with its row
+// (mostly the same text, which fits where it lies). False, the table
+// unchanged, for row numbers that repeat.
 bool movePlantRows(TextGrid& table, const std::vector<std::u16string_view>& names,
                    const std::vector<std::size_t>& fileRows) {
     std::vector<std::size_t> sourceRows;
@@ -324,17 +290,16 @@ void Kalkulace::arrangePlantsTable() {
         ListBox4.emplace_back(parts.number);
         names.push_back(parts.name);
     }
-    // With every row number good, the table is made anew in one pass; the
-    // cell by cell moves below make the same, and stop as they always have
-    // at a bad number.
+    // With every row number good and none repeated, the rows move in place;
+    // the cell by cell moves below make the same, and stop as they always
+    // have at a bad number.
     if (const auto fileRows = checkedFileRows(ListBox4, count)) {
         // ListBox5 ends holding the line totals in file order.
         ListBox5.reserve(count);
         for (std::size_t i = 0; i < count; ++i)
             ListBox5.emplace_back(StringGrid2.cell(kLineTotalColumn, static_cast<int>(i) + 1));
-        if (!movePlantRows(StringGrid2, names, *fileRows))
-            StringGrid2 = sortedPlantsTable(StringGrid2, names, *fileRows);
-        return;
+        if (movePlantRows(StringGrid2, names, *fileRows))
+            return;
     }
     for (std::size_t i = 0; i < count; ++i) {
         StringGrid2.setCell(kNameColumn, static_cast<int>(i) + 1, names[i]);
