@@ -7,7 +7,7 @@ namespace xls {
 
 namespace {
 
-// Room for more cells of a row once its block is full: four, then eight,
+// Room for more cells of a row once its slots are full: four, then eight,
 // then by half again, so that a row filled column by column is not
 // reallocated for each cell.
 std::uint8_t NextCapacity(std::uint8_t capacity) {
@@ -22,49 +22,38 @@ TXLSCellHeap::~TXLSCellHeap() = default;
 TXLSCellHeap::TXLSCellHeap(TXLSCellHeap&&) noexcept = default;
 TXLSCellHeap& TXLSCellHeap::operator=(TXLSCellHeap&&) noexcept = default;
 
-template <std::uint8_t Local>
-TXLSCellRef& TXLSCellHeap::ColumnBlock<Local>::InsertInOrder(const TXLSCellRef& cell) {
-    TXLSCellRef* const first = Data();
-    TXLSCellRef* const end = first + count;
-    TXLSCellRef* const place = std::lower_bound(
-        first, end, cell.Column().value,
-        [](const TXLSCellRef& c, std::uint8_t column) { return c.Column().value < column; });
-    const auto offset = place - first;
-    if (count == Capacity()) {
-        spilledCapacity = NextCapacity(Capacity());
-        auto grown = std::make_unique_for_overwrite<TXLSCellRef[]>(spilledCapacity);
-        std::copy(first, place, grown.get());
-        std::copy(place, end, grown.get() + offset + 1);
-        spilled = std::move(grown);
-    } else {
-        std::copy_backward(place, end, end + 1);
+template <std::uint8_t Slots>
+TXLSCellRef& TXLSCellHeap::HalfOfGroup<Slots>::InsertInOrder(int r, const TXLSCellRef& cell) {
+    const CellRun run = Run(r);
+    std::uint8_t place = 0;
+    while (place < run.count && run[place].Column() < cell.Column()) {
+        ++place;
     }
-    TXLSCellRef* const cells = Data();
-    cells[offset] = cell;
-    ++count;
-    return cells[offset];
-}
-
-const TXLSCellHeap::RowBlock* TXLSCellHeap::FindRow(RowIndex row) const {
-    const auto& group = groups_[row.value >> 8];
-    return group ? &(*group)[row.value & 0xFF] : nullptr;
+    if (run.count == Capacity(r)) {
+        const std::uint8_t capacity = NextCapacity(Capacity(r));
+        auto grown = std::make_unique_for_overwrite<TXLSCellRef[]>(capacity);
+        for (std::uint8_t i = 0; i < run.count; ++i) {
+            grown[i < place ? i : i + 1] = run[i];
+        }
+        spilled[r] = std::move(grown);
+        spilledCapacity[r] = capacity;
+    } else {
+        for (std::uint8_t i = run.count; i > place; --i) {
+            run[i] = run[i - 1];
+        }
+    }
+    TXLSCellRef& placed = Run(r)[place];
+    placed = cell;
+    ++count[r];
+    return placed;
 }
 
 std::unique_ptr<TXLSCellHeap::RowGroup> TXLSCellHeap::MakeGroup() {
-    // Only the blocks' counts and pointers are set: their cells are read
-    // once counted.
+    // Only the counts and pointers are set: the slots are read once counted.
     return std::make_unique_for_overwrite<RowGroup>();
 }
 
-template struct TXLSCellHeap::ColumnBlock<5>;
-template struct TXLSCellHeap::ColumnBlock<0>;
-
-std::array<std::span<const TXLSCellRef>, 2> TXLSCellHeap::RowCells(RowIndex row) const {
-    const RowBlock* rowBlock = FindRow(row);
-    if (rowBlock == nullptr) {
-        return {};
-    }
-    return {rowBlock->low.Cells(), rowBlock->high.Cells()};
-}
+template struct TXLSCellHeap::HalfOfGroup<TXLSCellHeap::kSlots>;
+template struct TXLSCellHeap::HalfOfGroup<0>;
 
 }  // namespace xls

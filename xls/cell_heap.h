@@ -6,7 +6,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <span>
 #include <type_traits>
 #include <utility>
 
@@ -16,13 +15,25 @@
 namespace xls {
 
 // The sparse cell store of one sheet: row / 256, row mod 256, column / 128,
-// column mod 128. The first level's blocks are made on first use; the last
-// level holds only the cells present, in column order: up to five of the
-// first 128 columns in the row's own block (112 bytes a row), the rest in
-// blocks that grow as needed, never a 128-slot array.
+// column mod 128. The first level's groups of 256 rows are made on first
+// use; the last level holds only the cells present, in column order: up to
+// five of the first 128 columns in the group's own slots, the rest in blocks
+// of the row's own that grow as needed, never a 128-slot array.
+//
+// The group keeps its slots a slot at a time, not a row at a time: the
+// setters run down one column, and so read its cells one after the other in
+// memory, not one cell out of each row's hundred bytes (which, on a sheet
+// larger than the processor's caches, fetched the whole sheet from memory
+// once for every setter).
 //
 // References returned stay valid until the next Insert into the same row.
 class TXLSCellHeap {
+    static constexpr int kGroupRows = 256;
+    static constexpr int kHalfWidth = 128;
+    // Cells of the first half of a row held in the group's slots: the
+    // export's rows have five.
+    static constexpr std::uint8_t kSlots = 5;
+
   public:
     TXLSCellHeap();
     ~TXLSCellHeap();
@@ -35,9 +46,10 @@ class TXLSCellHeap {
         if (!group) {
             return nullptr;
         }
-        const RowBlock& block = (*group)[row.value & 0xFF];
-        return column.value < kHalfWidth ? block.low.Find(column.value, column.value)
-                                         : block.high.Find(column.value, column.value - kHalfWidth);
+        const int r = row.value & 0xFF;
+        return column.value < kHalfWidth
+                   ? group->low.Find(r, column.value, column.value)
+                   : group->high.Find(r, column.value, column.value - kHalfWidth);
     }
     TXLSCellRef* Find(RowIndex row, ColumnIndex column) {
         return const_cast<TXLSCellRef*>(std::as_const(*this).Find(row, column));
@@ -58,9 +70,9 @@ class TXLSCellHeap {
     void ForEachDownMaking(RowIndex first, RowIndex last, ColumnIndex column, NewCellXf&& newCellXf,
                            Fn&& fn) {
         if (column.value < kHalfWidth) {
-            ForEachDownMakingIn<&RowBlock::low>(first, last, column, column.value, newCellXf, fn);
+            ForEachDownMakingIn<&RowGroup::low>(first, last, column, column.value, newCellXf, fn);
         } else {
-            ForEachDownMakingIn<&RowBlock::high>(first, last, column, column.value - kHalfWidth,
+            ForEachDownMakingIn<&RowGroup::high>(first, last, column, column.value - kHalfWidth,
                                                  newCellXf, fn);
         }
     }
@@ -69,93 +81,111 @@ class TXLSCellHeap {
     // first setter on a column makes each of its cells.
     TXLSCellRef& Insert(RowIndex row, ColumnIndex column, XfIndex xf) {
         assert(Find(row, column) == nullptr);
-        RowBlock& block = RowForWriting(row);
+        RowGroup& group = GroupForWriting(row);
         ++count_;
         const TXLSCellRef cell(row, column, xf);
-        return column.value < kHalfWidth ? block.low.Insert(cell) : block.high.Insert(cell);
+        const int r = row.value & 0xFF;
+        return column.value < kHalfWidth ? group.low.Insert(r, cell) : group.high.Insert(r, cell);
     }
 
     std::size_t Count() const { return count_; }
-    // The cells of a row in column order, as two runs (columns 0..127, 128..255).
-    std::array<std::span<const TXLSCellRef>, 2> RowCells(RowIndex row) const;
 
+    // fn(cell) for each cell of a row, in column order.
     template <class Fn>
     void ForEachInRow(RowIndex row, Fn&& fn) const {
-        for (const auto& half : RowCells(row)) {
-            for (const TXLSCellRef& cell : half) {
-                fn(cell);
+        const auto& group = groups_[row.value >> 8];
+        if (!group) {
+            return;
+        }
+        const int r = row.value & 0xFF;
+        for (const CellRun run : {group->low.Run(r), group->high.Run(r)}) {
+            for (std::uint8_t i = 0; i < run.count; ++i) {
+                fn(std::as_const(run[i]));
             }
         }
     }
 
   private:
-    static constexpr int kHalfWidth = 128;
-    // The cells of one row in columns 0..127 or 128..255, in column order:
-    // the first `Local` of them inside the row's block, so that a setter
-    // running down a column reads the rows' cells one after the other in
-    // memory; more move to a block of their own.
-    struct NoCells {
-        TXLSCellRef* data() const { return nullptr; }
-    };
-    template <std::uint8_t Local>
-    struct ColumnBlock {
-        // Takes no room when Local is 0 (an empty std::array still does).
-        [[no_unique_address]] std::conditional_t<Local == 0, NoCells,
-                                                 std::array<TXLSCellRef, Local>>
-            local;
-        std::unique_ptr<TXLSCellRef[]> spilled;
-        std::uint8_t count = 0;
-        // 0 while the cells are in place: a block of nothing but zeros, so
-        // that a new group of rows is cleared in one go.
-        std::uint8_t spilledCapacity = 0;
+    // The cells of one half of one row: `count` of them, `stride` apart.
+    struct CellRun {
+        TXLSCellRef* first;
+        std::ptrdiff_t stride;
+        std::uint8_t count;
 
-        std::uint8_t Capacity() const { return spilled ? spilledCapacity : Local; }
-        const TXLSCellRef* Data() const { return spilled ? spilled.get() : local.data(); }
-        TXLSCellRef* Data() { return spilled ? spilled.get() : local.data(); }
-        std::span<const TXLSCellRef> Cells() const { return {Data(), count}; }
+        TXLSCellRef& operator[](std::ptrdiff_t i) const { return first[i * stride]; }
         // `slot`: the column's place in the half when every column before it
         // holds a cell, as in rows filled from their first column on; the
         // cells are in column order, so none lies further on. A row holds a
         // handful of cells otherwise: a walk beats a binary search.
-        const TXLSCellRef* Find(std::uint8_t column, unsigned slot) const {
-            const TXLSCellRef* const first = Data();
+        TXLSCellRef* Find(std::uint8_t column, unsigned slot) const {
             if (slot < count) {
-                if (first[slot].Column().value == column) {
-                    return first + slot;
+                TXLSCellRef& atSlot = (*this)[slot];
+                if (atSlot.Column().value == column) {
+                    return &atSlot;
                 }
-            } else if (count == 0 || first[count - 1].Column().value < column) {
+            } else if (count == 0 || (*this)[count - 1].Column().value < column) {
                 return nullptr;
             }
             for (std::uint8_t i = 0; i < count; ++i) {
-                if (first[i].Column().value >= column) {
-                    return first[i].Column().value == column ? first + i : nullptr;
+                TXLSCellRef& cell = (*this)[i];
+                if (cell.Column().value >= column) {
+                    return cell.Column().value == column ? &cell : nullptr;
                 }
             }
             return nullptr;
         }
-        TXLSCellRef* Find(std::uint8_t column, unsigned slot) {
-            return const_cast<TXLSCellRef*>(std::as_const(*this).Find(column, slot));
+    };
+    struct NoSlots {
+        TXLSCellRef* data() { return nullptr; }
+    };
+    // One half (columns 0..127 or 128..255) of the 256 rows of a group: per
+    // row a count and the block its cells moved to once more than `Slots`;
+    // until then they lie in the slots, slot k of row r at k * 256 + r.
+    template <std::uint8_t Slots>
+    struct HalfOfGroup {
+        std::array<std::uint8_t, kGroupRows> count{};
+        // 0 while the cells are in the slots.
+        std::array<std::uint8_t, kGroupRows> spilledCapacity{};
+        std::array<std::unique_ptr<TXLSCellRef[]>, kGroupRows> spilled{};
+        // Left as it comes: a slot is read only once counted. Takes no room
+        // when Slots is 0 (an empty std::array still does).
+        [[no_unique_address]] std::conditional_t<
+            Slots == 0, NoSlots, std::array<TXLSCellRef, std::size_t{Slots} * kGroupRows>>
+            slots;
+
+        std::uint8_t Capacity(int r) const {
+            return spilledCapacity[r] != 0 ? spilledCapacity[r] : Slots;
+        }
+        CellRun Run(int r) const {
+            auto& self = const_cast<HalfOfGroup&>(*this);
+            if (spilledCapacity[r] != 0) {
+                return {self.spilled[r].get(), 1, count[r]};
+            }
+            return {self.slots.data() + r, kGroupRows, count[r]};
+        }
+        TXLSCellRef* Find(int r, std::uint8_t column, unsigned slot) const {
+            return Run(r).Find(column, slot);
         }
         // Rows are mostly filled from left to right: the cell goes at the end.
-        TXLSCellRef& Insert(const TXLSCellRef& cell) {
-            TXLSCellRef* const end = Data() + count;
-            if (count < Capacity() && (count == 0 || end[-1].Column() < cell.Column())) {
-                *end = cell;
-                ++count;
-                return *end;
+        TXLSCellRef& Insert(int r, const TXLSCellRef& cell) {
+            const CellRun run = Run(r);
+            if (run.count < Capacity(r) &&
+                (run.count == 0 || run[run.count - 1].Column() < cell.Column())) {
+                TXLSCellRef& end = run[run.count];
+                end = cell;
+                ++count[r];
+                return end;
             }
-            return InsertInOrder(cell);
+            return InsertInOrder(r, cell);
         }
-        TXLSCellRef& InsertInOrder(const TXLSCellRef& cell);
+        TXLSCellRef& InsertInOrder(int r, const TXLSCellRef& cell);
     };
-    // Five cells of the first half in place: the export's rows have five.
-    struct RowBlock {
-        ColumnBlock<5> low;
-        ColumnBlock<0> high;
+    struct RowGroup {
+        HalfOfGroup<kSlots> low;
+        HalfOfGroup<0> high;
     };
-    using RowGroup = std::array<RowBlock, 256>;
 
-    // ForEachDownMaking in one half of the rows: `slot` as ColumnBlock::Find.
+    // ForEachDownMaking in one half of the rows: `slot` as CellRun::Find.
     template <auto Half, class NewCellXf, class Fn>
     void ForEachDownMakingIn(RowIndex first, RowIndex last, ColumnIndex column, unsigned slot,
                              NewCellXf& newCellXf, Fn& fn) {
@@ -164,29 +194,27 @@ class TXLSCellHeap {
             if (!group) {
                 group = MakeGroup();
             }
-            const int top = std::max<int>(first.value, g << 8);
-            const int bottom = std::min<int>(last.value, (g << 8) | 0xFF);
-            RowBlock* block = group->data() + (top & 0xFF);
-            for (int r = top; r <= bottom; ++r, ++block) {
-                auto& cells = (*block).*Half;
-                TXLSCellRef* cell = cells.Find(column.value, slot);
+            auto& half = (*group).*Half;
+            const int top = std::max<int>(first.value, g << 8) & 0xFF;
+            const int bottom = std::min<int>(last.value, (g << 8) | 0xFF) & 0xFF;
+            for (int r = top; r <= bottom; ++r) {
+                TXLSCellRef* cell = half.Find(r, column.value, slot);
                 if (cell == nullptr) {
                     ++count_;
-                    const RowIndex row{static_cast<std::uint16_t>(r)};
-                    cell = &cells.Insert(TXLSCellRef(row, column, newCellXf(row)));
+                    const RowIndex row{static_cast<std::uint16_t>((g << 8) | r)};
+                    cell = &half.Insert(r, TXLSCellRef(row, column, newCellXf(row)));
                 }
                 fn(*cell);
             }
         }
     }
 
-    const RowBlock* FindRow(RowIndex row) const;
-    RowBlock& RowForWriting(RowIndex row) {
+    RowGroup& GroupForWriting(RowIndex row) {
         auto& group = groups_[row.value >> 8];
         if (!group) {
             group = MakeGroup();
         }
-        return (*group)[row.value & 0xFF];
+        return *group;
     }
     static std::unique_ptr<RowGroup> MakeGroup();
 
@@ -198,14 +226,15 @@ class TXLSCellHeap::RowOfCells {
   public:
     TXLSCellRef* Find(ColumnIndex column) const {
         return column.value < kHalfWidth
-                   ? block_->low.Find(column.value, column.value)
-                   : block_->high.Find(column.value, column.value - kHalfWidth);
+                   ? group_->low.Find(row_, column.value, column.value)
+                   : group_->high.Find(row_, column.value, column.value - kHalfWidth);
     }
 
   private:
     friend class TXLSCellHeap;
-    explicit RowOfCells(RowBlock& block) : block_(&block) {}
-    RowBlock* block_;
+    RowOfCells(RowGroup& group, int row) : group_(&group), row_(row) {}
+    RowGroup* group_;
+    int row_;  // within the group
 };
 
 template <class Fn>
@@ -218,7 +247,7 @@ void TXLSCellHeap::ForEachRowDown(RowIndex first, RowIndex last, Fn&& fn) {
         const int top = std::max<int>(first.value, g << 8);
         const int bottom = std::min<int>(last.value, (g << 8) | 0xFF);
         for (int r = top; r <= bottom; ++r) {
-            fn(RowOfCells((*group)[static_cast<std::size_t>(r & 0xFF)]));
+            fn(RowOfCells(*group, r & 0xFF));
         }
     }
 }

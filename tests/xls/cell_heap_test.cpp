@@ -78,5 +78,39 @@ TEST(CellHeap, CellStaysCompact) {
     EXPECT_LE(sizeof(TXLSCellRef), 24U);
 }
 
+// Neighbouring rows share their group's storage: cells put in out of order,
+// and rows that outgrow their slots, keep every other row's cells intact.
+TEST(CellHeap, RowsOfOneGroupKeepTheirOwnCells) {
+    std::mt19937 random(11);
+    TXLSCellHeap heap;
+    std::vector<std::set<int>> expected(512);
+    for (int round = 0; round < 8; ++round) {
+        for (int row = 0; row < 512; ++row) {
+            // Row r holds up to r % 9 cells: some stay in place, some spill.
+            if (static_cast<int>(expected[row].size()) >= row % 9) {
+                continue;
+            }
+            int column;
+            do {
+                column = static_cast<int>(random() % 12) * (row % 2 == 0 ? 1 : 21);
+            } while (expected[row].count(column) != 0);
+            heap.Insert(Row(row), Column(column), XfIndex{row * 256 + column + 1});
+            expected[row].insert(column);
+        }
+    }
+    for (int row = 0; row < 512; ++row) {
+        std::vector<int> visited;
+        heap.ForEachInRow(Row(row), [&](const TXLSCellRef& cell) {
+            EXPECT_EQ(cell.Row(), Row(row));
+            EXPECT_EQ(cell.Xf().value, row * 256 + cell.Column().value + 1);
+            visited.push_back(cell.Column().value);
+        });
+        EXPECT_EQ(visited, std::vector<int>(expected[row].begin(), expected[row].end())) << row;
+        for (int column : expected[row]) {
+            ASSERT_NE(heap.Find(Row(row), Column(column)), nullptr) << row << ", " << column;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace xls
