@@ -161,5 +161,3 @@ BENCHMARK(BM_GenerovatTabulku)
 
 }  // namespace
 }  // namespace ek::bench
-
-BENCHMARK_MAIN();

@@ -50,5 +50,3 @@ BENCHMARK(BM_FillSheet)
 
 }  // namespace
 }  // namespace ek::bench
-
-BENCHMARK_MAIN();

@@ -43,5 +43,3 @@ BENCHMARK(BM_Prevod)
 
 }  // namespace
 }  // namespace ek::bench
-
-BENCHMARK_MAIN();

@@ -112,5 +112,3 @@ BENCHMARK(BM_FwriteSynced)
 
 }  // namespace
 }  // namespace ek::bench
-
-BENCHMARK_MAIN();
