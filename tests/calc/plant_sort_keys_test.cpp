@@ -103,3 +103,66 @@ TEST(PlantSortKeysLong, HalvesMergedGiveTheOrderOfTheDefinition) {
 
 }  // namespace
 }  // namespace ek::calc
+
+namespace ek::calc {
+namespace {
+
+// Sorted as the definition says, with the collator alone.
+TextList sortedByDefinition(TextList keys, const CzechCollation& collation) {
+    const std::size_t width = plantKeyWidth(keys.size());
+    std::stable_sort(keys.begin(), keys.end(), [&](const Text& a, const Text& b) {
+        const std::size_t cutA = a.size() - std::min(width, a.size());
+        const std::size_t cutB = b.size() - std::min(width, b.size());
+        const std::u16string_view left(a), right(b);
+        const int byName = collation.collatorCompare(left.substr(0, cutA), right.substr(0, cutB));
+        if (byName != 0)
+            return byName < 0;
+        return left.substr(cutA) < right.substr(cutB);
+    });
+    return keys;
+}
+
+// Long names that first differ far beyond their first few words, in Czech
+// letters, accents and case, many of them alike but for the number, and
+// some twice with the same number: the order of the definition all the same.
+TEST(PlantSortKeysLong, NamesThatDifferLateInTheirKeys) {
+    const std::array<std::u16string_view, 4> genera{u"Chamaecyparis", u"chamaecyparis",
+                                                    u"Čimičufuga", u"Rhododendron"};
+    const std::array<std::u16string_view, 5> cultivars{u"Řepík", u"řepik", u"Chrpa", u"Hrachor",
+                                                       u"Cibule"};
+    const std::size_t count = 6000;
+    const std::size_t width = plantKeyWidth(count);
+    TextList keys;
+    for (std::size_t row = 1; row <= count; ++row) {
+        const std::size_t bits = row * 2654435761u;
+        Text name = Text(genera[bits % 4]) + u" lawsoniana 'Výběr " +
+                    zeroPadded(static_cast<std::int64_t>((bits >> 3) % 97), 2) + u"' - " +
+                    Text(cultivars[(bits >> 11) % 5]);
+        const std::int64_t number =
+            row % 10 == 0 ? static_cast<std::int64_t>(row - 1) : static_cast<std::int64_t>(row);
+        keys.push_back(name + zeroPadded(number, width));
+    }
+    const CzechCollation collation;
+    const TextList expected = sortedByDefinition(keys, collation);
+    sortPlantKeys(keys, collation);
+    EXPECT_EQ(keys, expected);
+}
+
+// Names that each go one letter further than the last ("a", "aa", ...): the
+// keys part one at a time, thousands of bytes deep.
+TEST(PlantSortKeysLong, KeysThatPartOneByOne) {
+    const std::size_t count = 2500;
+    const std::size_t width = plantKeyWidth(count);
+    TextList keys;
+    for (std::size_t row = 1; row <= count; ++row) {
+        const std::size_t letters = (row * 7919) % count + 1;
+        keys.push_back(Text(letters, u'a') + zeroPadded(static_cast<std::int64_t>(row), width));
+    }
+    const CzechCollation collation;
+    const TextList expected = sortedByDefinition(keys, collation);
+    sortPlantKeys(keys, collation);
+    EXPECT_EQ(keys, expected);
+}
+
+}  // namespace
+}  // namespace ek::calc
