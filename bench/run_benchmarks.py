@@ -28,6 +28,10 @@ def run_program(bin_dir, out_dir, program, repetitions):
     subprocess.run(
         [str(bin_dir / f"bench_{program}"),
          f"--benchmark_repetitions={repetitions}",
+         # Repetitions of all the program's benchmarks in a random order, so
+         # that a slow spell of the shared machine falls on every size alike
+         # rather than on the ones that happened to run then.
+         "--benchmark_enable_random_interleaving=true",
          "--benchmark_out_format=json", f"--benchmark_out={out}",
          "--benchmark_format=console"],
         check=True, stdout=subprocess.DEVNULL)
@@ -90,21 +94,27 @@ def run_export_process(bin_dir, documents, path):
 
 
 def measure_processes(bin_dir, repetitions):
-    results = {}
+    """Every size once per round, round after round, for the same reason as
+    the interleaved benchmarks."""
     with tempfile.TemporaryDirectory(prefix="ek-bench-cli-") as scratch:
         documents = Path(scratch) / "Documents"
-        for plants in SIZES:
-            path = material_list(bin_dir, documents, plants)
+        paths = {plants: material_list(bin_dir, documents, plants) for plants in SIZES}
+        for path in paths.values():
             run_export_process(bin_dir, documents, path)  # warms the page cache
-            samples = [run_export_process(bin_dir, documents, path) for _ in range(repetitions)]
-            results[plants] = {
-                "wall": Figure([s[0] for s in samples]),
-                "time_wall": Figure([s[1] for s in samples]),
-                "peak": Figure([s[2] * 1024 for s in samples]),
-                "input": path.stat().st_size,
-                "output": path.with_suffix(".xls").stat().st_size,
+        samples = {plants: [] for plants in SIZES}
+        for _ in range(repetitions):
+            for plants, path in paths.items():
+                samples[plants].append(run_export_process(bin_dir, documents, path))
+        return {
+            plants: {
+                "wall": Figure([s[0] for s in runs]),
+                "time_wall": Figure([s[1] for s in runs]),
+                "peak": Figure([s[2] * 1024 for s in runs]),
+                "input": paths[plants].stat().st_size,
+                "output": paths[plants].with_suffix(".xls").stat().st_size,
             }
-    return results
+            for plants, runs in samples.items()
+        }
 
 
 def count_instructions(bin_dir, sizes):
