@@ -113,8 +113,22 @@ inline void TXLSStringTable::Link(std::uint32_t hash, std::int32_t number) {
     head.next = link;
 }
 
+void TXLSStringTable::ReserveForMore(std::size_t more) {
+    std::size_t count = buckets_.size();
+    while (hashEntryCount_ + more > count - 1) {
+        count *= 2;
+    }
+    if (count > buckets_.size()) {
+        RebuildBuckets(count);
+    }
+}
+
 void TXLSStringTable::GrowBuckets() {
-    std::vector<TSTHashEntry> heads(buckets_.size() * 2);
+    RebuildBuckets(buckets_.size() * 2);
+}
+
+void TXLSStringTable::RebuildBuckets(std::size_t count) {
+    std::vector<TSTHashEntry> heads(count);
     heads.swap(buckets_);
     std::vector<TSTHashEntry> links;
     links.swap(links_);

@@ -48,6 +48,10 @@ class TXLSStringTable {
     void PrefetchBucket(std::uint32_t hash) const {
         PrefetchForReading(&buckets_[hash & (buckets_.size() - 1)]);
     }
+    // Room in the hash for `more` texts beyond those it holds, so that a
+    // column of texts stored at once grows it in one step rather than
+    // doubling it again and again on the way.
+    void ReserveForMore(std::size_t more);
     // Gives back one reference; numbers outside 1..HighestNumber() are ignored.
     void Release(std::int32_t number);
     // The entry number of `text`, 0 when it is not in the table.
@@ -112,6 +116,8 @@ class TXLSStringTable {
     void Link(std::uint32_t hash, std::int32_t number);
     void RemoveHash(std::uint32_t hash, std::int32_t number);
     void GrowBuckets();
+    // Every link entered again in `count` buckets (a power of 2).
+    void RebuildBuckets(std::size_t count);
     std::int32_t TakeNumber();
     void DropNumber(std::int32_t number);
     void ForgetWrittenPosition(std::int32_t number);

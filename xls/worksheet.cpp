@@ -270,7 +270,11 @@ inline void IXLSWorksheet::StoreInCell(TXLSCellRef& cell, const TXLSStoredValue&
 
 void IXLSWorksheet::StoreLiteralTextsDown(RowIndex firstRow, ColumnIndex column,
                                           std::span<const std::u16string_view> texts) {
-    const TXLSStringTable& strings = workbook_->StringTable();
+    const std::size_t rowsLeft = std::size_t{kLastRow.value} - firstRow.value + 1;
+    const std::size_t storedCount = std::min(texts.size(), rowsLeft);
+    TXLSStringTable& strings = workbook_->MutableStringTable();
+    // A long column would otherwise double the buckets again and again.
+    strings.ReserveForMore(storedCount);
     // The buckets of the texts a few cells ahead are fetched while the cells
     // before them are stored.
     constexpr std::size_t kAhead = 8;
@@ -287,8 +291,6 @@ void IXLSWorksheet::StoreLiteralTextsDown(RowIndex firstRow, ColumnIndex column,
     for (std::size_t i = 0; i < kAhead; ++i) {
         prepare(i);
     }
-    const std::size_t rowsLeft = std::size_t{kLastRow.value} - firstRow.value + 1;
-    const std::size_t storedCount = std::min(texts.size(), rowsLeft);
     if (storedCount > 0) {
         const RowIndex lastRow{static_cast<std::uint16_t>(firstRow.value + storedCount - 1)};
         StoredValue stored;

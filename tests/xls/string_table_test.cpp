@@ -157,6 +157,32 @@ TEST(StringTable, BucketsDoubleWhenEntriesExceedBucketsMinusOne) {
     }
 }
 
+// Room made ahead: one step to the bucket count the doubling would reach
+// for that many entries; none when there is room; every text still found.
+TEST(StringTable, RoomForMoreTextsIsMadeInOneStep) {
+    TXLSStringTable table;
+    for (int i = 1; i <= 5; ++i) {
+        table.Add(TextOf(i));
+    }
+    table.ReserveForMore(2);  // 7 entries fit in 8 buckets
+    EXPECT_EQ(table.BucketCount(), 8U);
+    table.ReserveForMore(1000);  // 1 005 entries: 1 024 buckets, as doubling gives
+    EXPECT_EQ(table.BucketCount(), 1024U);
+    for (int i = 6; i <= 1005; ++i) {
+        table.Add(TextOf(i));
+    }
+    EXPECT_EQ(table.BucketCount(), 1024U);
+    for (int i = 1; i <= 1005; ++i) {
+        ASSERT_EQ(table.Find(TextOf(i)), i);
+    }
+    table.ReserveForMore(1019);  // 2 024 entries
+    EXPECT_EQ(table.BucketCount(), 2048U);
+    for (int i = 1006; i <= 2049; ++i) {
+        table.Add(TextOf(i));
+    }
+    EXPECT_EQ(table.BucketCount(), 4096U);  // and doubling as before
+}
+
 TEST(StringTable, CollidingTextsStayApart) {
     // Equal length, same hash: "Aa" and "B@" (65*33+97 = 66*33+64).
     ASSERT_EQ(TXLSStringTable::Hash(u"Aa"), TXLSStringTable::Hash(u"B@"));
