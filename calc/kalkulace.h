@@ -132,6 +132,9 @@ class Kalkulace {
     void resetFigures();
     void showTotals();
     void cutToHeaderRow(std::size_t index);
+    // buildCategory after its PrehledKategorii: for a caller that has just
+    // built the index from the working table as it stands.
+    void buildCategoryFromIndex(std::size_t index);
     // TrideniRostlin after its sort: ListBox4, ListBox5 and the plants table
     // from ListBox3 as it stands.
     void arrangePlantsTable();

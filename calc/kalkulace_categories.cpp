@@ -110,11 +110,15 @@ void Kalkulace::cutToHeaderRow(std::size_t index) {
 }
 
 void Kalkulace::buildCategory(std::size_t index) {
+    PrehledKategorii();
+    buildCategoryFromIndex(index);
+}
+
+void Kalkulace::buildCategoryFromIndex(std::size_t index) {
     const Category& category = kCategories.at(index);
     TextGrid& table = categoryTable(index);
     if (category.plants)
         ListBox3.clear();
-    PrehledKategorii();
     writeHeaderRow(index);
 
     INF_kategorie = category.key;

@@ -40,10 +40,12 @@ void Kalkulace::Prevod() {
     try {
         KalkulaceDoSeznamu();
         SeznamDoTabulky();
+        // Each builder would build the index again from the same working
+        // table, a walk down all its rows: once is enough.
         PrehledKategorii();
         for (std::size_t c = 0; c < kCategoryCount; ++c) {
             firstUnbuilt = c + 1;  // a failing builder cuts its own table
-            buildCategory(c);
+            buildCategoryFromIndex(c);
         }
     } catch (const CalcError&) {
         for (std::size_t c = firstUnbuilt; c < kCategoryCount; ++c)

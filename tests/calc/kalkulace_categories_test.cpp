@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "calc/categories.h"
 #include "calc/kalkulace.h"
 #include "support/reading_fixture.h"
@@ -232,6 +234,22 @@ TEST_F(Categories, BuilderRunAgainAddsItsSumAgain) {
     k.Zahrada_z_tabulky();
     EXPECT_EQ(k.INF_celkem, u"2273000");
     EXPECT_EQ(k.StringGrid3.rowCount(), 3);
+}
+
+// A builder run on its own builds the index again, from the working table
+// as it is by then, not as the reading left it.
+TEST_F(Categories, BuilderRunAloneIndexesTheWorkingTableAsItStands) {
+    read(workedExampleText());
+    k.ListBox2.clear();
+    for (int row = 1; row < k.StringGrid1.rowCount(); ++row) {
+        if (k.StringGrid1.cell(1, row) == kCategories[0].title)
+            k.StringGrid1.setCell(1, row, u"Jiné rostliny");
+    }
+    k.Rostliny_z_tabulky();
+    EXPECT_EQ(k.ListBox2.size(), 8u);
+    EXPECT_NE(std::find(k.ListBox2.begin(), k.ListBox2.end(), u"000 Rost"), k.ListBox2.end());
+    EXPECT_EQ(k.StringGrid2.rowCount(), 1);
+    EXPECT_EQ(k.StringGrid2.cell(1, 0), kCategories[0].nameHeader);
 }
 
 class PointSeparator : public ReadingFixture {
