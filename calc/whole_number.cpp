@@ -75,10 +75,15 @@ Text decimalText(std::int64_t value) {
 }
 
 Text zeroPadded(std::int64_t value, std::size_t width) {
-    Text digits = decimalText(value);
-    if (digits.size() < width)
-        digits.insert(0, width - digits.size(), u'0');
-    return digits;
+    std::array<char16_t, 20> buffer;
+    const std::u16string_view digits = decimalText(value, buffer);
+    if (digits.size() >= width)
+        return Text(digits);
+    // Made at its width, zeros and all, and the digits written over its end.
+    Text padded(width, u'0');
+    std::char_traits<char16_t>::copy(padded.data() + (width - digits.size()), digits.data(),
+                                     digits.size());
+    return padded;
 }
 
 std::size_t digitCount(std::int64_t value) {
