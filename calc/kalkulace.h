@@ -7,6 +7,8 @@
 // conditions are shown through the platform's message box.
 
 #include <cstddef>
+#include <cstdint>
+#include <vector>
 
 #include "calc/czech_collation.h"
 #include "calc/file_list.h"
@@ -138,6 +140,10 @@ class Kalkulace {
     // TrideniRostlin after its sort: ListBox4, ListBox5 and the plants table
     // from ListBox3 as it stands.
     void arrangePlantsTable();
+    // arrangePlantsTable for keys the plants builder has just made, one a
+    // row in row order, and sorted: `keyRows` (from the sort) names the
+    // row (0-based) of each sorted key.
+    void arrangeFreshlySortedPlants(const std::vector<std::uint32_t>& keyRows);
     void writeHeaderRow(std::size_t index);
     Text subtotalOfTab(int tab) const;
     void readOfficePath();

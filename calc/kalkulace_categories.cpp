@@ -195,10 +195,11 @@ void Kalkulace::buildCategoryFromIndex(std::size_t index) {
     table.setCell(kLineTotalColumn, totalRow, subtotalItem(index));
 
     if (category.plants) {
-        sortPlantKeys(ListBox3, collation_);  // the list keeps itself in order
+        // The list keeps itself in order.
+        const std::vector<std::uint32_t> keyRows = sortPlantKeys(ListBox3, collation_);
         // TrideniRostlin without its sort: the list was sorted just now.
         if (mode != PlantNameMode::Oba)
-            arrangePlantsTable();
+            arrangeFreshlySortedPlants(keyRows);
     }
 }
 
@@ -238,19 +239,33 @@ std::optional<std::vector<std::size_t>> checkedFileRows(const TextList& numbers,
     return rows;
 }
 
-// The plants table with its item rows in sorted order, in place, when the
-// row numbers name each item row once: what the column by column moves of
-// TrideniRostlin make, but the rows' cells change places without their
-// texts, and each name is written over the name that moved with its row
-// (mostly the same text, which fits where it lies). False, the table
-// unchanged, for row numbers that repeat.
-bool movePlantRows(TextGrid& table, const std::vector<std::u16string_view>& names,
-                   const std::vector<std::size_t>& fileRows) {
+// The line totals of the plants table's item rows, as they stand.
+TextList lineTotals(const TextGrid& table, std::size_t count) {
+    TextList totals;
+    totals.reserve(count);
+    for (std::size_t i = 0; i < count; ++i)
+        totals.emplace_back(table.cell(kLineTotalColumn, static_cast<int>(i) + 1));
+    return totals;
+}
+
+// The plants table with its item rows in the order of `fileRows` (0-based),
+// in place, when they name each item row once: what the column by column
+// moves of TrideniRostlin make, but the rows' cells change places without
+// their texts. False, the table unchanged, for rows that repeat.
+template <class Row>
+bool movePlantRows(TextGrid& table, const std::vector<Row>& fileRows) {
     std::vector<std::size_t> sourceRows;
     sourceRows.reserve(fileRows.size());
-    for (const std::size_t fileRow : fileRows)
-        sourceRows.push_back(fileRow + 1);
-    if (!table.reorderRows(1, sourceRows, kNameColumn, kLineTotalColumn))
+    for (const Row fileRow : fileRows)
+        sourceRows.push_back(static_cast<std::size_t>(fileRow) + 1);
+    return table.reorderRows(1, sourceRows, kNameColumn, kLineTotalColumn);
+}
+
+// movePlantRows, then each name written over the name that moved with its
+// row (mostly the same text, which fits where it lies).
+bool movePlantRowsAndNames(TextGrid& table, const std::vector<std::u16string_view>& names,
+                           const std::vector<std::size_t>& fileRows) {
+    if (!movePlantRows(table, fileRows))
         return false;
     // The names and their cells lie all over the heap and the block.
     constexpr std::size_t kAhead = 8;
@@ -299,10 +314,8 @@ void Kalkulace::arrangePlantsTable() {
     // have at a bad number.
     if (const auto fileRows = checkedFileRows(ListBox4, count)) {
         // ListBox5 ends holding the line totals in file order.
-        ListBox5.reserve(count);
-        for (std::size_t i = 0; i < count; ++i)
-            ListBox5.emplace_back(StringGrid2.cell(kLineTotalColumn, static_cast<int>(i) + 1));
-        if (movePlantRows(StringGrid2, names, *fileRows))
+        ListBox5 = lineTotals(StringGrid2, count);
+        if (movePlantRowsAndNames(StringGrid2, names, *fileRows))
             return;
     }
     for (std::size_t i = 0; i < count; ++i) {
@@ -323,6 +336,25 @@ void Kalkulace::arrangePlantsTable() {
                                 ListBox5[static_cast<std::size_t>(fileRow - 1)]);
         }
     }
+}
+
+void Kalkulace::arrangeFreshlySortedPlants(const std::vector<std::uint32_t>& keyRows) {
+    const std::size_t count = keyRows.size();
+    if (count == 0)
+        return;
+    if (static_cast<std::size_t>(StringGrid2.rowCount()) <= count)
+        throwIndexOutOfBounds(count);
+    // What arrangePlantsTable would read from the keys, told by the sort:
+    // each key's number is its row's, and its name the one the row holds.
+    // The sorted keys lie all over the heap; they need not be read again.
+    const std::size_t width = plantKeyWidth(count);
+    ListBox4.clear();
+    ListBox4.reserve(count);
+    for (const std::uint32_t keyRow : keyRows)
+        ListBox4.push_back(zeroPadded(static_cast<std::int64_t>(keyRow) + 1, width));
+    ListBox5 = lineTotals(StringGrid2, count);
+    if (!movePlantRows(StringGrid2, keyRows))
+        arrangePlantsTable();  // not the rows of its keys after all: as TrideniRostlin does
 }
 
 void Kalkulace::OpravaSeznamu() {

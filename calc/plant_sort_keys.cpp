@@ -6,6 +6,7 @@
 #include <cstring>
 #include <future>
 #include <limits>
+#include <numeric>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -139,7 +140,7 @@ void sideBySide(First&& first, Second&& second) {
 
 }  // namespace
 
-void sortPlantKeys(TextList& keys, const CzechCollation& collation) {
+std::vector<std::uint32_t> sortPlantKeys(TextList& keys, const CzechCollation& collation) {
     if (keys.size() > std::numeric_limits<std::uint32_t>::max())
         throw std::length_error("too many plant keys to sort");
     const std::size_t width = plantKeyWidth(keys.size());
@@ -155,8 +156,11 @@ void sortPlantKeys(TextList& keys, const CzechCollation& collation) {
             return byName < 0;
         return left.substr(cutA) < right.substr(cutB);
     };
-    if (std::is_sorted(keys.begin(), keys.end(), textsInOrder))
-        return;
+    if (std::is_sorted(keys.begin(), keys.end(), textsInOrder)) {
+        std::vector<std::uint32_t> places(keys.size());
+        std::iota(places.begin(), places.end(), 0U);
+        return places;
+    }
     // The name alone decides first: compared whole, the digits would sort
     // "Acer a" (blank) before "Acer" (digit).
     const auto before = [&](const SortableKey& a, const SortableKey& b) {
@@ -197,9 +201,14 @@ void sortPlantKeys(TextList& keys, const CzechCollation& collation) {
     // The small entries move while sorting, the texts once at the end.
     TextList sorted;
     sorted.reserve(keys.size());
-    for (const SortableKey& key : sortable)
+    std::vector<std::uint32_t> places;
+    places.reserve(keys.size());
+    for (const SortableKey& key : sortable) {
         sorted.push_back(std::move(keys[key.place]));
+        places.push_back(key.place);
+    }
     keys = std::move(sorted);
+    return places;
 }
 
 }  // namespace ek::calc

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "calc/czech_collation.h"
 #include "calc/text.h"
@@ -25,6 +26,7 @@ struct PlantKeyParts {
 PlantKeyParts splitPlantKey(std::u16string_view key, std::size_t width);
 
 // Ascending by name (Czech, ignoring case), equal names by row number.
-void sortPlantKeys(TextList& keys, const CzechCollation& collation);
+// Returns, for each place of the sorted list, the place its key had before.
+std::vector<std::uint32_t> sortPlantKeys(TextList& keys, const CzechCollation& collation);
 
 }  // namespace ek::calc

@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <string>
+#include <string_view>
+
 #include "calc/kalkulace.h"
+#include "calc/plant_sort_keys.h"
 #include "support/reading_fixture.h"
 
 namespace ek::calc {
@@ -128,6 +133,41 @@ TEST_F(Plants, MoreThanAThousandPlantsSortByNameThenFileOrder) {
     }
     EXPECT_EQ(k.ListBox3.front(), u"Druh 1000100");
     EXPECT_EQ(k.StringGrid2.cell(0, 1200), u"1200");
+}
+
+// The reading moves the rows from what the sort tells of each key, not
+// from the keys: the lists and the table must be what the keys say all the
+// same. Names repeat and differ in Czech letters and case; the list is long
+// enough to be sorted in halves and pieces.
+TEST_F(Plants, ReadingLeavesTheTableAndListsAsTheSortedKeysSay) {
+    const std::array<std::u16string_view, 6> stems{u"Čimičufuga", u"cimicifuga", u"Chmel",
+                                                   u"hrachor",    u"Řepík",      u"Acer"};
+    TextList names;
+    for (std::size_t i = 0; i < 9500; ++i) {
+        const std::size_t bits = i * 2654435761u;
+        names.push_back(Text(stems[bits % stems.size()]) + u" " +
+                        fromUtf8(std::to_string((bits >> 8) % 50)) + u" - " +
+                        Text(stems[(bits >> 16) % stems.size()]));
+    }
+    for (const int mode : {kPrvni, kDruhy}) {
+        readWithMode(mode, names);
+        const std::size_t width = plantKeyWidth(names.size());
+        const TextList shown = column(1);
+        const TextList prices = column(3);
+        ASSERT_EQ(k.ListBox3.size(), names.size());
+        ASSERT_EQ(k.ListBox4.size(), names.size());
+        ASSERT_EQ(shown.size(), names.size());
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            const PlantKeyParts parts = splitPlantKey(k.ListBox3[i], width);
+            ASSERT_EQ(k.ListBox4[i], parts.number) << mode << " " << i;
+            ASSERT_EQ(shown[i], parts.name) << mode << " " << i;
+            // Line r costs r,00.
+            ASSERT_EQ(prices[i],
+                      Text(parts.number.substr(parts.number.find_first_not_of(u'0'))) + u",00")
+                << mode << " " << i;
+            ASSERT_EQ(k.ListBox5[i], fromUtf8(std::to_string(i + 1)) + u",00") << mode << " " << i;
+        }
+    }
 }
 
 TEST_F(Plants, AbsentPlantsNeedNoSorting) {
