@@ -6,6 +6,7 @@
 #include <cstring>
 #include <future>
 #include <limits>
+#include <memory>
 #include <numeric>
 #include <stdexcept>
 #include <string>
@@ -72,7 +73,7 @@ std::array<std::uint64_t, 4> headOf(std::string_view key) {
 // apostrophes: its sort key, followed by the row number, decides a
 // comparison byte by byte. Fills sortable[from, to) from keys[from, to).
 void makeSortable(const TextList& keys, std::size_t width, std::size_t from, std::size_t to,
-                  std::vector<SortableKey>& sortable) {
+                  SortableKey* sortable) {
     std::string sortKey;
     for (std::size_t place = from; place < to; ++place) {
         const std::u16string_view key(keys[place]);
@@ -99,24 +100,24 @@ void makeSortable(const TextList& keys, std::size_t width, std::size_t from, std
 // them do.
 constexpr std::size_t kEntriesSortedInCache = 4096;
 
-// Stable sort of [first, last) a cache-sized piece at a time: each piece is
-// made and sorted while it is at hand, then neighbouring pieces are merged
-// (a stable merge of stably sorted neighbours is the stable sort of both).
+// Stable sort of the entries of keys [from, to) into result[from, to), a
+// cache-sized piece at a time: each piece is made where its sorted entries
+// are wanted and sorted while it is at hand; above the pieces, two halves
+// sorted into `scratch` are merged into `result` (a stable merge of stably
+// sorted neighbours is the stable sort of both), so that no level copies.
 template <class Make, class Before>
-void sortInPieces(std::vector<SortableKey>& sortable, std::size_t first, std::size_t last,
-                  const Make& make, const Before& before) {
-    const auto at = [&](std::size_t place) {
-        return sortable.begin() + static_cast<std::ptrdiff_t>(place);
-    };
-    if (last - first <= kEntriesSortedInCache) {
-        make(first, last);
-        std::stable_sort(at(first), at(last), before);
+void sortInto(SortableKey* result, SortableKey* scratch, std::size_t from, std::size_t to,
+              const Make& make, const Before& before) {
+    if (to - from <= kEntriesSortedInCache) {
+        make(result, from, to);
+        std::stable_sort(result + from, result + to, before);
         return;
     }
-    const std::size_t middle = first + (last - first) / 2;
-    sortInPieces(sortable, first, middle, make, before);
-    sortInPieces(sortable, middle, last, make, before);
-    std::inplace_merge(at(first), at(middle), at(last), before);
+    const std::size_t middle = from + (to - from) / 2;
+    sortInto(scratch, result, from, middle, make, before);
+    sortInto(scratch, result, middle, to, make, before);
+    std::merge(scratch + from, scratch + middle, scratch + middle, scratch + to, result + from,
+               before);
 }
 
 // Below this a second thread costs more than it saves.
@@ -181,31 +182,38 @@ std::vector<std::uint32_t> sortPlantKeys(TextList& keys, const CzechCollation& c
             return byName < 0;
         return left.substr(a.nameLength) < right.substr(b.nameLength);
     };
-    std::vector<SortableKey> sortable(keys.size());
-    const auto make = [&](std::size_t from, std::size_t to) {
-        makeSortable(keys, width, from, to, sortable);
+    // Left as they come: each entry is made before it is read.
+    const std::size_t count = keys.size();
+    const auto sortable = std::make_unique_for_overwrite<SortableKey[]>(count);
+    // Room to merge into, for a list sorted in halves (a shorter one is one
+    // piece).
+    static_assert(kListLongEnoughToSplit <= kEntriesSortedInCache + 1);
+    const bool inHalves = count >= kListLongEnoughToSplit;
+    const auto scratch = std::make_unique_for_overwrite<SortableKey[]>(inHalves ? count : 0);
+    const auto make = [&](SortableKey* entries, std::size_t from, std::size_t to) {
+        makeSortable(keys, width, from, to, entries);
     };
-    const auto sortPart = [&](std::size_t from, std::size_t to) {
-        sortInPieces(sortable, from, to, make, before);
-    };
-    if (keys.size() < kListLongEnoughToSplit) {
-        sortPart(0, keys.size());
+    if (!inHalves) {
+        sortInto(sortable.get(), scratch.get(), 0, count, make, before);
     } else {
         // Two halves side by side, then merged: a stable merge of stably
         // sorted halves is the stable sort of the whole.
-        const std::size_t half = keys.size() / 2;
-        sideBySide([&] { sortPart(0, half); }, [&] { sortPart(half, keys.size()); });
-        std::inplace_merge(sortable.begin(), sortable.begin() + static_cast<std::ptrdiff_t>(half),
-                           sortable.end(), before);
+        const std::size_t half = count / 2;
+        const auto sortHalf = [&](std::size_t from, std::size_t to) {
+            sortInto(scratch.get(), sortable.get(), from, to, make, before);
+        };
+        sideBySide([&] { sortHalf(0, half); }, [&] { sortHalf(half, count); });
+        std::merge(scratch.get(), scratch.get() + half, scratch.get() + half, scratch.get() + count,
+                   sortable.get(), before);
     }
     // The small entries move while sorting, the texts once at the end.
     TextList sorted;
-    sorted.reserve(keys.size());
+    sorted.reserve(count);
     std::vector<std::uint32_t> places;
-    places.reserve(keys.size());
-    for (const SortableKey& key : sortable) {
-        sorted.push_back(std::move(keys[key.place]));
-        places.push_back(key.place);
+    places.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        sorted.push_back(std::move(keys[sortable[i].place]));
+        places.push_back(sortable[i].place);
     }
     keys = std::move(sorted);
     return places;
