@@ -153,6 +153,8 @@ void Kalkulace::buildCategoryFromIndex(std::size_t index) {
         units += 6;
     }
     table.reserveTexts(units);
+    if (category.plants)
+        ListBox3.reserve(static_cast<std::size_t>(itemCount));  // a key a row
 
     int row = 1;
     std::int64_t sum = 0;
