@@ -46,15 +46,30 @@ namespace {
 // A list key as the sort sees it: the first 32 bytes of its sort key (its
 // name's sort key, then its row number) as four numbers that compare as the
 // bytes do, so that nineteen comparisons in twenty need nothing else;
-// whether the name has a sort key; the length of the name, and the key's
-// place in the list. The entries move during the sort: each merge reads
-// them one after the other.
-struct SortableKey {
+// the length of the name and whether it has a sort key, in one number; and
+// the key's place in the list. The entries move during the sort: each merge
+// reads them one after the other, so they are kept to 40 bytes.
+class SortableKey {
+  public:
+    // The longest name whose length fits beside the flag.
+    static constexpr std::size_t kLongestName = 0x7FFF'FFFF;
+
     std::array<std::uint64_t, 4> head;
-    bool keyed;
-    std::uint32_t nameLength;
     std::uint32_t place;
+
+    SortableKey() = default;  // left as it comes: made before it is read
+    SortableKey(const std::array<std::uint64_t, 4>& head, bool keyed, std::uint32_t nameLength,
+                std::uint32_t place)
+        : head(head), place(place), nameLengthAndKeyed_(nameLength | (keyed ? kKeyed : 0)) {}
+
+    bool keyed() const { return (nameLengthAndKeyed_ & kKeyed) != 0; }
+    std::uint32_t nameLength() const { return nameLengthAndKeyed_ & ~kKeyed; }
+
+  private:
+    static constexpr std::uint32_t kKeyed = 0x8000'0000;
+    std::uint32_t nameLengthAndKeyed_;
 };
+static_assert(sizeof(SortableKey) == 40);
 
 // The first bytes of `key`, eight to a number, the first byte highest; 0
 // after its end.
@@ -78,6 +93,8 @@ void makeSortable(const TextList& keys, std::size_t width, std::size_t from, std
     for (std::size_t place = from; place < to; ++place) {
         const std::u16string_view key(keys[place]);
         const std::size_t cut = key.size() - std::min(width, key.size());
+        if (cut > SortableKey::kLongestName)
+            throw std::length_error("plant name too long to sort");
         sortKey.clear();
         const bool keyed = appendSortKey(key.substr(0, cut), sortKey);
         if (keyed) {
@@ -88,8 +105,9 @@ void makeSortable(const TextList& keys, std::size_t width, std::size_t from, std
                 sortKey += static_cast<char>(unit & 0xFF);
             }
         }
-        sortable[place] = {keyed ? headOf(sortKey) : std::array<std::uint64_t, 4>{}, keyed,
-                           static_cast<std::uint32_t>(cut), static_cast<std::uint32_t>(place)};
+        sortable[place] =
+            SortableKey(keyed ? headOf(sortKey) : std::array<std::uint64_t, 4>{}, keyed,
+                        static_cast<std::uint32_t>(cut), static_cast<std::uint32_t>(place));
     }
 }
 
@@ -168,7 +186,7 @@ std::vector<std::uint32_t> sortPlantKeys(TextList& keys, const CzechCollation& c
         // Heads that differ decide (a key's end reads as 0s, which sort first
         // as its end does); equal ones, and names without a sort key, are
         // compared as texts (the list's keys, which lie one after the other).
-        if (a.keyed && b.keyed) {
+        if (a.keyed() && b.keyed()) {
             for (std::size_t word = 0; word < a.head.size(); ++word) {
                 if (a.head[word] != b.head[word])
                     return a.head[word] < b.head[word];
@@ -177,10 +195,10 @@ std::vector<std::uint32_t> sortPlantKeys(TextList& keys, const CzechCollation& c
         const std::u16string_view left(keys[a.place]);
         const std::u16string_view right(keys[b.place]);
         const int byName =
-            collation.compare(left.substr(0, a.nameLength), right.substr(0, b.nameLength));
+            collation.compare(left.substr(0, a.nameLength()), right.substr(0, b.nameLength()));
         if (byName != 0)
             return byName < 0;
-        return left.substr(a.nameLength) < right.substr(b.nameLength);
+        return left.substr(a.nameLength()) < right.substr(b.nameLength());
     };
     // Left as they come: each entry is made before it is read.
     const std::size_t count = keys.size();
@@ -189,7 +207,7 @@ std::vector<std::uint32_t> sortPlantKeys(TextList& keys, const CzechCollation& c
     // piece).
     static_assert(kListLongEnoughToSplit <= kEntriesSortedInCache + 1);
     const bool inHalves = count >= kListLongEnoughToSplit;
-    const auto scratch = std::make_unique_for_overwrite<SortableKey[]>(inHalves ? count : 0);
+    auto scratch = std::make_unique_for_overwrite<SortableKey[]>(inHalves ? count : 0);
     const auto make = [&](SortableKey* entries, std::size_t from, std::size_t to) {
         makeSortable(keys, width, from, to, entries);
     };
@@ -206,6 +224,7 @@ std::vector<std::uint32_t> sortPlantKeys(TextList& keys, const CzechCollation& c
         std::merge(scratch.get(), scratch.get() + half, scratch.get() + half, scratch.get() + count,
                    sortable.get(), before);
     }
+    scratch.reset();  // before the lists below are made: the reading's peak
     // The small entries move while sorting, the texts once at the end.
     TextList sorted;
     sorted.reserve(count);
