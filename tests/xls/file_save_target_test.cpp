@@ -116,6 +116,14 @@ TEST_F(FileSaveTargetTest, SavesANewFileAndLeavesNothingElse) {
     EXPECT_EQ(cfb::readFile((folder_ / "new.xls").string()).streams.at(u"Workbook"), stream);
 }
 
+// Megabytes of stream, past the points where the disk is asked to start
+// writing several times, and an odd tail: every byte lands where it belongs.
+TEST_F(FileSaveTargetTest, ALargeStreamIsSavedWhole) {
+    const Bytes stream = pattern(3 * 1024 * 1024 + 4321);
+    EXPECT_EQ(saveWorkbook(u16(folder_ / "large.xls"), stream), 1);
+    EXPECT_EQ(cfb::readFile((folder_ / "large.xls").string()).streams.at(u"Workbook"), stream);
+}
+
 TEST_F(FileSaveTargetTest, ReplacesAnExistingFileCompletely) {
     writeAll(folder_ / "old.xls", Bytes(100000, 0xAB));  // longer than the new file
     const Bytes stream = pattern(1024);
