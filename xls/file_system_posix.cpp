@@ -62,7 +62,7 @@ class PosixFile final : public WritableFile {
     }
 
   private:
-    // Every few megabytes the disk is asked to start on what is written so
+    // Every megabyte the disk is asked to start on what is written so
     // far, so that it works while the rest of the file is being made rather
     // than all of it after the last byte, in the final fsync. Advice only:
     // the fsync still decides.
