@@ -8,11 +8,14 @@
 #include <memory>
 #include <vector>
 
+#include "bench/heap_in_use.h"
 #include "bench/material_list.h"
 #include "bench/one_file_platform.h"
 #include "bench/plain_write.h"
 #include "bench/reading.h"
 #include "bench/scratch_folder.h"
+#include "bench/stream_floor.h"
+#include "calc/categories.h"
 #include "calc/kalkulace.h"
 #include "export/generovat_tabulku.h"
 #include "platform/unicode.h"
@@ -62,6 +65,35 @@ void BM_BuildWorkbook(benchmark::State& state) {
     }
     state.counters["cells"] = static_cast<double>(cells);
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(cells));
+}
+
+// The floor of the model building's memory traffic (no target of its own):
+// the category tables' cells read and the workbook's heap written, in
+// stages.
+void BM_BuildWorkbookStreamFloor(benchmark::State& state) {
+    constexpr std::size_t kBytesPerTableCell = 8;  // where a cell's text lies in the block
+    const Reading reading(static_cast<int>(state.range(0)));
+    std::size_t tableBytes = 0;
+    for (std::size_t c = 0; c < calc::kCategoryCount; ++c) {
+        const calc::TextGrid& table = reading.state().categoryTable(c);
+        tableBytes += table.textUnits() * sizeof(char16_t) +
+                      static_cast<std::size_t>(table.rowCount()) *
+                          static_cast<std::size_t>(table.columnCount()) * kBytesPerTableCell;
+    }
+    const std::size_t before = heapBytesInUse();
+    const std::size_t workbookBytes = [&] {
+        xls::TXLSWorkbook workbook;
+        exporter::buildWorkbook(workbook, reading.state());
+        return heapBytesInUse() - before;
+    }();
+    StreamFloor floor(tableBytes, workbookBytes);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(floor.run());
+        state.PauseTiming();
+        floor.release();
+        state.ResumeTiming();
+    }
+    state.counters["workbook_MiB"] = static_cast<double>(workbookBytes) / (1024.0 * 1024.0);
 }
 
 // The save as GenerovatTabulku does it: a new file beside the material list.
@@ -135,6 +167,10 @@ void BM_GenerovatTabulku(benchmark::State& state) {
 const std::vector<std::int64_t> kPlants{8192, 16384, 32768, 65530};
 
 BENCHMARK(BM_BuildWorkbook)
+    ->ArgName("plants")
+    ->ArgsProduct({kPlants})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BuildWorkbookStreamFloor)
     ->ArgName("plants")
     ->ArgsProduct({kPlants})
     ->Unit(benchmark::kMillisecond);

@@ -8,6 +8,7 @@
 
 #include "bench/category_table.h"
 #include "bench/heap_in_use.h"
+#include "bench/stream_floor.h"
 #include "export/category_sheet_layout.h"
 #include "export/category_sheets.h"
 #include "xls/workbook.h"
@@ -15,22 +16,29 @@
 namespace ek::bench {
 namespace {
 
-constexpr int kRowsBesideItems = 4;  // title, header, subtotal, project total
+constexpr int kRowsBesideItems = 4;            // title, header, subtotal, project total
+constexpr std::size_t kBytesPerTableCell = 8;  // where a cell's text lies in the table's block
+
+// The workbook the bench fills from `table`.
+std::unique_ptr<xls::TXLSWorkbook> filledWorkbook(const calc::TextGrid& table) {
+    const exporter::CategorySheet& sheet = exporter::kCategorySheets[0];
+    auto workbook = std::make_unique<xls::TXLSWorkbook>();
+    xls::IXLSWorksheet& worksheet = workbook->Worksheets().Add();
+    worksheet.SetName(sheet.sheetName);
+    exporter::layOutCategorySheet(worksheet, sheet, table, u" 1 234 567,89");
+    return workbook;
+}
 
 void BM_FillSheet(benchmark::State& state) {
     const int rows = static_cast<int>(state.range(0));
     const calc::TextGrid table = categoryTable(rows - kRowsBesideItems);
-    const exporter::CategorySheet& sheet = exporter::kCategorySheets[0];
     double bytesPerCell = 0;
     std::size_t cells = 0;
     for (auto _ : state) {
         const std::size_t before = heapBytesInUse();
-        auto workbook = std::make_unique<xls::TXLSWorkbook>();
-        xls::IXLSWorksheet& worksheet = workbook->Worksheets().Add();
-        worksheet.SetName(sheet.sheetName);
-        exporter::layOutCategorySheet(worksheet, sheet, table, u" 1 234 567,89");
+        auto workbook = filledWorkbook(table);
         state.PauseTiming();
-        cells = worksheet.CellHeap().Count();
+        cells = workbook->Worksheets().Item(1)->CellHeap().Count();
         bytesPerCell = static_cast<double>(heapBytesInUse() - before) / static_cast<double>(cells);
         workbook.reset();
         state.ResumeTiming();
@@ -41,6 +49,38 @@ void BM_FillSheet(benchmark::State& state) {
 }
 
 BENCHMARK(BM_FillSheet)
+    ->ArgName("rows")
+    ->Arg(8192)
+    ->Arg(16384)
+    ->Arg(32768)
+    ->Arg(65536)
+    ->Unit(benchmark::kMillisecond);
+
+// The floor of the fill's memory traffic (no target of its own): the
+// table's cells read and the model's heap written, in stages.
+void BM_FillSheetStreamFloor(benchmark::State& state) {
+    const int rows = static_cast<int>(state.range(0));
+    const calc::TextGrid table = categoryTable(rows - kRowsBesideItems);
+    const std::size_t tableBytes =
+        table.textUnits() * sizeof(char16_t) + static_cast<std::size_t>(table.rowCount()) *
+                                                   static_cast<std::size_t>(table.columnCount()) *
+                                                   kBytesPerTableCell;
+    const std::size_t before = heapBytesInUse();
+    const std::size_t modelBytes = [&] {
+        const auto workbook = filledWorkbook(table);
+        return heapBytesInUse() - before;
+    }();
+    StreamFloor floor(tableBytes, modelBytes);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(floor.run());
+        state.PauseTiming();
+        floor.release();
+        state.ResumeTiming();
+    }
+    state.counters["model_MiB"] = static_cast<double>(modelBytes) / (1024.0 * 1024.0);
+}
+
+BENCHMARK(BM_FillSheetStreamFloor)
     ->ArgName("rows")
     ->Arg(8192)
     ->Arg(16384)

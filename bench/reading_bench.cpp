@@ -6,9 +6,11 @@
 
 #include <optional>
 
+#include "bench/heap_in_use.h"
 #include "bench/material_list.h"
 #include "bench/one_file_platform.h"
 #include "bench/reading.h"
+#include "bench/stream_floor.h"
 #include "calc/kalkulace.h"
 
 namespace ek::bench {
@@ -39,6 +41,39 @@ void BM_Prevod(benchmark::State& state) {
 BENCHMARK(BM_Prevod)
     ->ArgNames({"plants", "mode"})
     ->ArgsProduct({{8192, 16384, 32768, 65530}, {0, 1, 2}})
+    ->Unit(benchmark::kMillisecond);
+
+// The floor of the same reading's memory traffic (no target of its own): the
+// bytes a reading leaves in the working state, streamed in stages of the
+// list's size. Its growth is the machine's, beside the reading's.
+void BM_PrevodStreamFloor(benchmark::State& state) {
+    const int plants = static_cast<int>(state.range(0));
+    const platform::Bytes list = materialList(shapeWithPlants(plants));
+    OneFilePlatform platform(u"Projekt.txt", list);
+    std::size_t stateBytes = 0;
+    {
+        const std::size_t before = heapBytesInUse();
+        calc::Kalkulace working(platform, u',');
+        readThroughPrevod(working, kFolder, 1);
+        stateBytes = heapBytesInUse() - before;
+    }
+    StreamFloor floor(list.size(), stateBytes);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(floor.run());
+        state.PauseTiming();
+        floor.release();
+        state.ResumeTiming();
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(stateBytes));
+    state.counters["state_MiB"] = static_cast<double>(stateBytes) / (1024.0 * 1024.0);
+}
+
+BENCHMARK(BM_PrevodStreamFloor)
+    ->ArgName("plants")
+    ->Arg(8192)
+    ->Arg(16384)
+    ->Arg(32768)
+    ->Arg(65530)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace
