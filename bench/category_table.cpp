@@ -44,4 +44,11 @@ calc::TextGrid categoryTable(int items) {
     return table;
 }
 
+std::size_t tableBytes(const calc::TextGrid& table) {
+    constexpr std::size_t kBytesPerCell = 8;  // where its text lies in the table's block
+    return table.textUnits() * sizeof(char16_t) +
+           static_cast<std::size_t>(table.rowCount()) *
+               static_cast<std::size_t>(table.columnCount()) * kBytesPerCell;
+}
+
 }  // namespace ek::bench

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "bench/category_table.h"
 #include "bench/heap_in_use.h"
 #include "bench/material_list.h"
 #include "bench/one_file_platform.h"
@@ -71,29 +72,17 @@ void BM_BuildWorkbook(benchmark::State& state) {
 // the category tables' cells read and the workbook's heap written, in
 // stages.
 void BM_BuildWorkbookStreamFloor(benchmark::State& state) {
-    constexpr std::size_t kBytesPerTableCell = 8;  // where a cell's text lies in the block
     const Reading reading(static_cast<int>(state.range(0)));
-    std::size_t tableBytes = 0;
-    for (std::size_t c = 0; c < calc::kCategoryCount; ++c) {
-        const calc::TextGrid& table = reading.state().categoryTable(c);
-        tableBytes += table.textUnits() * sizeof(char16_t) +
-                      static_cast<std::size_t>(table.rowCount()) *
-                          static_cast<std::size_t>(table.columnCount()) * kBytesPerTableCell;
-    }
+    std::size_t tablesBytes = 0;
+    for (std::size_t c = 0; c < calc::kCategoryCount; ++c)
+        tablesBytes += tableBytes(reading.state().categoryTable(c));
     const std::size_t before = heapBytesInUse();
     const std::size_t workbookBytes = [&] {
         xls::TXLSWorkbook workbook;
         exporter::buildWorkbook(workbook, reading.state());
         return heapBytesInUse() - before;
     }();
-    StreamFloor floor(tableBytes, workbookBytes);
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(floor.run());
-        state.PauseTiming();
-        floor.release();
-        state.ResumeTiming();
-    }
-    state.counters["workbook_MiB"] = static_cast<double>(workbookBytes) / (1024.0 * 1024.0);
+    measureStreamFloor(state, tablesBytes, workbookBytes);
 }
 
 // The save as GenerovatTabulku does it: a new file beside the material list.

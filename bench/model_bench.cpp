@@ -4,7 +4,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "bench/category_table.h"
 #include "bench/heap_in_use.h"
@@ -16,8 +18,7 @@
 namespace ek::bench {
 namespace {
 
-constexpr int kRowsBesideItems = 4;            // title, header, subtotal, project total
-constexpr std::size_t kBytesPerTableCell = 8;  // where a cell's text lies in the table's block
+constexpr int kRowsBesideItems = 4;  // title, header, subtotal, project total
 
 // The workbook the bench fills from `table`.
 std::unique_ptr<xls::TXLSWorkbook> filledWorkbook(const calc::TextGrid& table) {
@@ -48,44 +49,26 @@ void BM_FillSheet(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(cells));
 }
 
-BENCHMARK(BM_FillSheet)
-    ->ArgName("rows")
-    ->Arg(8192)
-    ->Arg(16384)
-    ->Arg(32768)
-    ->Arg(65536)
-    ->Unit(benchmark::kMillisecond);
+const std::vector<std::int64_t> kRows{8192, 16384, 32768, 65536};
+
+BENCHMARK(BM_FillSheet)->ArgName("rows")->ArgsProduct({kRows})->Unit(benchmark::kMillisecond);
 
 // The floor of the fill's memory traffic (no target of its own): the
 // table's cells read and the model's heap written, in stages.
 void BM_FillSheetStreamFloor(benchmark::State& state) {
     const int rows = static_cast<int>(state.range(0));
     const calc::TextGrid table = categoryTable(rows - kRowsBesideItems);
-    const std::size_t tableBytes =
-        table.textUnits() * sizeof(char16_t) + static_cast<std::size_t>(table.rowCount()) *
-                                                   static_cast<std::size_t>(table.columnCount()) *
-                                                   kBytesPerTableCell;
     const std::size_t before = heapBytesInUse();
     const std::size_t modelBytes = [&] {
         const auto workbook = filledWorkbook(table);
         return heapBytesInUse() - before;
     }();
-    StreamFloor floor(tableBytes, modelBytes);
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(floor.run());
-        state.PauseTiming();
-        floor.release();
-        state.ResumeTiming();
-    }
-    state.counters["model_MiB"] = static_cast<double>(modelBytes) / (1024.0 * 1024.0);
+    measureStreamFloor(state, tableBytes(table), modelBytes);
 }
 
 BENCHMARK(BM_FillSheetStreamFloor)
     ->ArgName("rows")
-    ->Arg(8192)
-    ->Arg(16384)
-    ->Arg(32768)
-    ->Arg(65536)
+    ->ArgsProduct({kRows})
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -4,7 +4,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "bench/heap_in_use.h"
 #include "bench/material_list.h"
@@ -38,9 +40,11 @@ void BM_Prevod(benchmark::State& state) {
     state.counters["plants"] = plants;
 }
 
+const std::vector<std::int64_t> kPlants{8192, 16384, 32768, 65530};
+
 BENCHMARK(BM_Prevod)
     ->ArgNames({"plants", "mode"})
-    ->ArgsProduct({{8192, 16384, 32768, 65530}, {0, 1, 2}})
+    ->ArgsProduct({kPlants, {0, 1, 2}})
     ->Unit(benchmark::kMillisecond);
 
 // The floor of the same reading's memory traffic (no target of its own): the
@@ -57,23 +61,12 @@ void BM_PrevodStreamFloor(benchmark::State& state) {
         readThroughPrevod(working, kFolder, 1);
         stateBytes = heapBytesInUse() - before;
     }
-    StreamFloor floor(list.size(), stateBytes);
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(floor.run());
-        state.PauseTiming();
-        floor.release();
-        state.ResumeTiming();
-    }
-    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(stateBytes));
-    state.counters["state_MiB"] = static_cast<double>(stateBytes) / (1024.0 * 1024.0);
+    measureStreamFloor(state, list.size(), stateBytes);
 }
 
 BENCHMARK(BM_PrevodStreamFloor)
     ->ArgName("plants")
-    ->Arg(8192)
-    ->Arg(16384)
-    ->Arg(32768)
-    ->Arg(65530)
+    ->ArgsProduct({kPlants})
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

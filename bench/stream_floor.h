@@ -7,31 +7,15 @@
 // the items double is how far the machine's caches let any such work grow
 // linearly: once the stages no longer fit them, every byte costs more.
 
+#include <benchmark/benchmark.h>
+
 #include <cstddef>
-#include <cstdint>
-#include <memory>
-#include <vector>
 
 namespace ek::bench {
 
-class StreamFloor {
-  public:
-    // Reads `inputBytes` and writes `bytes` (in stages of inputBytes, the
-    // last one shorter).
-    StreamFloor(std::size_t inputBytes, std::size_t bytes);
-
-    // Makes and writes the stages; returns a word of them so that the work
-    // cannot be left out.
-    std::uint64_t run();
-    // Frees the stages, as the benchmarks keep freeing the work's
-    // structures out of its time.
-    void release() { stages_.clear(); }
-
-  private:
-    std::size_t stageWords_;
-    std::size_t words_;
-    std::unique_ptr<std::uint64_t[]> input_;
-    std::vector<std::unique_ptr<std::uint64_t[]>> stages_;
-};
+// Times the floor of work that reads `inputBytes` and leaves `bytes` on
+// the heap; freeing the stages is not timed, as freeing the work's
+// structures is not.
+void measureStreamFloor(benchmark::State& state, std::size_t inputBytes, std::size_t bytes);
 
 }  // namespace ek::bench
