@@ -76,12 +76,11 @@ void BM_BuildWorkbookStreamFloor(benchmark::State& state) {
     std::size_t tablesBytes = 0;
     for (std::size_t c = 0; c < calc::kCategoryCount; ++c)
         tablesBytes += tableBytes(reading.state().categoryTable(c));
-    const std::size_t before = heapBytesInUse();
-    const std::size_t workbookBytes = [&] {
-        xls::TXLSWorkbook workbook;
-        exporter::buildWorkbook(workbook, reading.state());
-        return heapBytesInUse() - before;
-    }();
+    const std::size_t workbookBytes = heapBytesHeldBy([&] {
+        auto workbook = std::make_unique<xls::TXLSWorkbook>();
+        exporter::buildWorkbook(*workbook, reading.state());
+        return workbook;
+    });
     measureStreamFloor(state, tablesBytes, workbookBytes);
 }
 

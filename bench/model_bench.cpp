@@ -58,11 +58,7 @@ BENCHMARK(BM_FillSheet)->ArgName("rows")->ArgsProduct({kRows})->Unit(benchmark::
 void BM_FillSheetStreamFloor(benchmark::State& state) {
     const int rows = static_cast<int>(state.range(0));
     const calc::TextGrid table = categoryTable(rows - kRowsBesideItems);
-    const std::size_t before = heapBytesInUse();
-    const std::size_t modelBytes = [&] {
-        const auto workbook = filledWorkbook(table);
-        return heapBytesInUse() - before;
-    }();
+    const std::size_t modelBytes = heapBytesHeldBy([&] { return filledWorkbook(table); });
     measureStreamFloor(state, tableBytes(table), modelBytes);
 }
 

@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -54,13 +55,11 @@ void BM_PrevodStreamFloor(benchmark::State& state) {
     const int plants = static_cast<int>(state.range(0));
     const platform::Bytes list = materialList(shapeWithPlants(plants));
     OneFilePlatform platform(u"Projekt.txt", list);
-    std::size_t stateBytes = 0;
-    {
-        const std::size_t before = heapBytesInUse();
-        calc::Kalkulace working(platform, u',');
-        readThroughPrevod(working, kFolder, 1);
-        stateBytes = heapBytesInUse() - before;
-    }
+    const std::size_t stateBytes = heapBytesHeldBy([&] {
+        auto working = std::make_unique<calc::Kalkulace>(platform, u',');
+        readThroughPrevod(*working, kFolder, 1);
+        return working;
+    });
     measureStreamFloor(state, list.size(), stateBytes);
 }
 
