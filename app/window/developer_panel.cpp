@@ -36,9 +36,7 @@ QVBoxLayout* addColumn(QWidget* parent, QGridLayout* grid, int column, const QSt
 
 }  // namespace
 
-DeveloperPanel::DeveloperPanel(const calc::Kalkulace& state, const exporter::Export& exporter,
-                               QWidget* parent)
-    : QDialog(parent), state_(state), export_(exporter) {
+DeveloperPanel::DeveloperPanel(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("DeveloperPanel"));
     setWindowTitle(kDeveloperPanelTitle.toString());
     // Closing the main window ends the tool even while the panel is open.
@@ -99,23 +97,9 @@ DeveloperPanel::DeveloperPanel(const calc::Kalkulace& state, const exporter::Exp
     StringGrid8 = new CategoryTableView(kPriceListLook, this);
     StringGrid8->setObjectName(QStringLiteral("StringGrid8"));
     StringGrid8->setMinimumSize(700, 200);
-    priceListModel_ = new GridModel(state_.StringGrid8, 5, this);
-    StringGrid8->setModel(priceListModel_);
+    priceListModel = new GridModel(5, this);
+    StringGrid8->setModel(priceListModel);
     grid->addWidget(StringGrid8, 1, 0, 1, 4);
-
-    showState(true);
-}
-
-void DeveloperPanel::showState(bool tablesChanged) {
-    QStringList names;
-    for (const calc::Text& name : state_.FileListBox2.items)
-        names << qtText(name);
-    FileListBox2->showFiles(names, state_.FileListBox2.itemIndex);
-    Button14->setEnabled(state_.Button14Enabled);
-    RadioGroup1->setItemIndex(export_.RadioGroup1);
-    Label5->setText(qtText(export_.Label5));
-    if (tablesChanged)
-        priceListModel_->refresh();
 }
 
 }  // namespace ek::app

@@ -2,12 +2,9 @@
 // The developer functions, kept out of the main window: the single steps of a
 // reading, the category builders, the price lists, the hand-off probes and
 // the price list table. The panel only holds the controls; the main window
-// connects them to the operations, so that they run like every other event.
+// connects them to the window's handlers and fills them.
 
 #include <QDialog>
-
-#include "calc/kalkulace.h"
-#include "export/export.h"
 
 class QLabel;
 class QPushButton;
@@ -23,12 +20,7 @@ class DeveloperPanel : public QDialog {
     Q_OBJECT
 
   public:
-    DeveloperPanel(const calc::Kalkulace& state, const exporter::Export& exporter,
-                   QWidget* parent = nullptr);
-
-    // Shows the price lists, the enabled state, the probe result and the
-    // price list table.
-    void showState(bool tablesChanged);
+    explicit DeveloperPanel(QWidget* parent = nullptr);
 
     // Reading
     QPushButton* Button2;  // "Složka pro kalkulace": no operation
@@ -53,17 +45,13 @@ class DeveloperPanel : public QDialog {
     QPushButton* Button20;
     QPushButton* Button21;
     CategoryTableView* StringGrid8;
+    GridModel* priceListModel;
     // Hand-off
     QPushButton* Button14;
     QPushButton* Button17;
     QPushButton* Button18;
     RadioGroup* RadioGroup1;
     QLabel* Label5;
-
-  private:
-    const calc::Kalkulace& state_;
-    const exporter::Export& export_;
-    GridModel* priceListModel_;
 };
 
 }  // namespace ek::app

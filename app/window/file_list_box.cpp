@@ -5,6 +5,8 @@
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 
+#include "app/tform1.h"
+
 namespace ek::app {
 
 namespace {
@@ -31,13 +33,13 @@ class FixedHeightDelegate : public QStyledItemDelegate {
 int virtualKeyOf(int qtKey) {
     switch (qtKey) {
         case Qt::Key_Left:
-            return kVirtualKeyLeft;
+            return TForm1::kVirtualKeyLeft;
         case Qt::Key_Up:
-            return 38;
+            return TForm1::kVirtualKeyUp;
         case Qt::Key_Right:
-            return kVirtualKeyRight;
+            return TForm1::kVirtualKeyRight;
         case Qt::Key_Down:
-            return 40;
+            return TForm1::kVirtualKeyDown;
         default:
             return 0;
     }

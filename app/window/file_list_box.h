@@ -43,10 +43,6 @@ class FileListBox : public QListWidget {
     int itemHeight_ = 0;
 };
 
-// Virtual-key codes of the keys the window's key handling looks at.
-inline constexpr int kVirtualKeyLeft = 37;
-inline constexpr int kVirtualKeyRight = 39;
-
 // The virtual-key code of a Qt key, 0 for keys without one here.
 int virtualKeyOf(int qtKey);
 

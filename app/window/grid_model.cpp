@@ -12,15 +12,22 @@ namespace {
 constexpr int kHeaderRow = 0;
 constexpr int kRowNumberColumn = 0;
 
+const calc::TextGrid& noRows() {
+    static const calc::TextGrid grid(0, 0);
+    return grid;
+}
+
 }  // namespace
 
 GridModel::GridModel(const calc::TextGrid& grid, int columns, QObject* parent)
-    : QAbstractTableModel(parent), grid_(grid), columns_(columns) {}
+    : QAbstractTableModel(parent), grid_(&grid), columns_(columns) {}
+
+GridModel::GridModel(int columns, QObject* parent) : GridModel(noRows(), columns, parent) {}
 
 int GridModel::rowCount(const QModelIndex& parent) const {
     if (parent.isValid())
         return 0;
-    return grid_.rowCount() > 0 ? grid_.rowCount() - 1 : 0;
+    return grid_->rowCount() > 0 ? grid_->rowCount() - 1 : 0;
 }
 
 int GridModel::columnCount(const QModelIndex& parent) const {
@@ -32,7 +39,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
         return {};
     switch (role) {
         case Qt::DisplayRole:
-            return qtText(grid_.cell(index.column(), index.row() + 1));
+            return qtText(grid_->cell(index.column(), index.row() + 1));
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
         case Qt::BackgroundRole:
@@ -49,7 +56,7 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (role) {
         case Qt::DisplayRole:
-            return qtText(grid_.cell(section, kHeaderRow));
+            return qtText(grid_->cell(section, kHeaderRow));
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
         default:
@@ -66,8 +73,9 @@ Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 
-void GridModel::refresh() {
+void GridModel::show(const calc::TextGrid& grid) {
     beginResetModel();
+    grid_ = &grid;
     endResetModel();
 }
 

@@ -14,8 +14,11 @@ class GridModel : public QAbstractTableModel {
     Q_OBJECT
 
   public:
-    // `grid` must outlive the model; `columns` is the number of columns shown.
+    // `grid` must outlive the model (or the next show()); `columns` is the
+    // number of columns shown.
     GridModel(const calc::TextGrid& grid, int columns, QObject* parent = nullptr);
+    // A model without rows until the first show().
+    explicit GridModel(int columns, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -24,12 +27,12 @@ class GridModel : public QAbstractTableModel {
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    // The model cannot see the grid change: call this after an operation that
-    // may have changed it.
-    void refresh();
+    // Shows `grid` (which must outlive the model or the next call) as it is
+    // now: the model cannot see a grid change by itself.
+    void show(const calc::TextGrid& grid);
 
   private:
-    const calc::TextGrid& grid_;
+    const calc::TextGrid* grid_;
     int columns_;
 };
 

@@ -3,9 +3,8 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "app/window/message_box_platform.h"
+#include "app/window/main_window.h"
 #include "app/window/texts.h"
-#include "app/window/tform1.h"
 #include "calc/money.h"
 #include "platform/automation.h"
 #include "platform/platform.h"
@@ -23,15 +22,14 @@ int runWindow(int argc, char** argv, const WindowOptions& options) {
     platformOptions.messageTitle = stateText(kApplicationTitle.toString());
     const std::unique_ptr<platform::Platform> system =
         platform::makeSystemPlatform(std::move(platformOptions));
-    MessageBoxPlatform platform(*system, kApplicationTitle.toString());
     // Declared before the window: the window's export holds objects it made.
     const std::unique_ptr<platform::Automation> automation =
-        platform::makeSystemAutomation(platform);
+        platform::makeSystemAutomation(*system);
 
-    TForm1 form(platform, *automation, calc::decimalSeparatorFromLocale());
-    form.show();
+    MainWindow window(*system, *automation, calc::decimalSeparatorFromLocale());
+    window.show();
     if (options.developer)
-        form.openDeveloperPanel();
+        window.form().openDeveloperPanel();
     return application.exec();
 }
 

@@ -11,9 +11,8 @@
 #include <QListWidget>
 #include <QPixmap>
 
-#include "app/window/message_box_platform.h"
+#include "app/window/main_window.h"
 #include "app/window/texts.h"
-#include "app/window/tform1.h"
 #include "calc/money.h"
 #include "platform/automation.h"
 
@@ -54,7 +53,10 @@ int main(int argc, char** argv) {
     const auto platform = ek::platform::makeSystemPlatform(std::move(options));
 
     const auto automation = ek::platform::makeSystemAutomation(*platform);
-    ek::app::TForm1 form(*platform, *automation, ek::calc::decimalSeparatorFromLocale());
+    ek::app::MainWindow form(*platform, *automation, ek::calc::decimalSeparatorFromLocale());
+    // A message box would wait for a click nobody gives: messages go to stderr.
+    form.setMessageSink(
+        [](const QString& text) { std::fprintf(stderr, "%s\n", text.toUtf8().constData()); });
     form.show();
     QApplication::processEvents();
 
@@ -64,7 +66,7 @@ int main(int argc, char** argv) {
         const QList<QListWidgetItem*> found = list->findItems(name, Qt::MatchExactly);
         if (found.isEmpty())
             return fail(QStringLiteral("Kalkulace \"%1\" není v seznamu.").arg(name));
-        form.FileListBox1Click(list->row(found.first()));
+        form.form().FileListBox1Click(list->row(found.first()));
         QApplication::processEvents();
     }
 

@@ -12,6 +12,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "app/tform1.h"
 #include "app/window/category_table_view.h"
 #include "app/window/file_list_box.h"
 #include "app/window/folder_watcher.h"
@@ -60,16 +61,16 @@ TEST(GridModel, NothingIsEditableAndTheRowNumberColumnIsNotSelectable) {
     }
 }
 
-TEST(GridModel, ShowsTheGridAsItIsAfterRefresh) {
+TEST(GridModel, ShowsTheGridAsItIsWhenToldTo) {
     calc::TextGrid grid = plantsTable();
     GridModel model(grid, 5);
     QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
     grid.setRowCount(1);  // a category absent from the next reading: header only
-    model.refresh();
+    model.show(grid);
     EXPECT_EQ(resets.count(), 1);
     EXPECT_EQ(model.rowCount(), 0);
     grid = calc::TextGrid();  // not even a header row
-    model.refresh();
+    model.show(grid);
     EXPECT_EQ(model.rowCount(), 0);
     EXPECT_EQ(model.headerData(1, Qt::Horizontal).toString(), QString());
 }
@@ -80,7 +81,7 @@ TEST(CategoryTableView, KeepsItsColumnWidthsWhenTheModelIsReset) {
     CategoryTableView view({{30, 303, 42, 52, 72}, false, false});
     view.setModel(&model);
     view.setColumnWidth(1, 10);
-    model.refresh();
+    model.show(grid);
     EXPECT_EQ(view.columnWidth(1), 303);
     EXPECT_EQ(view.selectionMode(), QAbstractItemView::SingleSelection);
     EXPECT_EQ(view.focusPolicy(), Qt::ClickFocus);
@@ -213,7 +214,7 @@ TEST_F(FileListBoxTest, ArrowKeysGoToTheHandlerFirstAndAConsumedKeyMovesNothing)
     std::vector<int> keys;
     list.setKeyDownHandler([&](int key) {
         keys.push_back(key);
-        return key == kVirtualKeyRight;
+        return key == TForm1::kVirtualKeyRight;
     });
     QTest::keyClick(&list, Qt::Key_Right);
     EXPECT_EQ(list.currentRow(), 1);
@@ -222,7 +223,7 @@ TEST_F(FileListBoxTest, ArrowKeysGoToTheHandlerFirstAndAConsumedKeyMovesNothing)
     QTest::keyClick(&list, Qt::Key_Left);
     EXPECT_EQ(list.currentRow(), 0);
     EXPECT_EQ(picks.count(), 1);
-    EXPECT_EQ(keys, (std::vector<int>{kVirtualKeyRight, kVirtualKeyLeft}));
+    EXPECT_EQ(keys, (std::vector<int>{TForm1::kVirtualKeyRight, TForm1::kVirtualKeyLeft}));
 }
 
 TEST(FolderWatcher, ReportsNewRemovedAndRenamedFilesOfTheWatchedFolderOnly) {

@@ -31,7 +31,6 @@ void WindowTest::SetUp() {
     options.documentsFolder = documents().u16string();
     options.messageTitle = app::stateText(title);
     system_ = platform::makeSystemPlatform(std::move(options));
-    platform_ = std::make_unique<app::MessageBoxPlatform>(*system_, title);
     automation_ = std::make_unique<platform::Automation>();
     automation_->registerStandIn(platform::kSpreadsheetProgramId, [log = automationLog] {
         return std::make_unique<RecordingObject>(u"application", log);
@@ -48,8 +47,8 @@ void WindowTest::TearDown() {
     fs::remove_all(root_, ignored);
 }
 
-app::TForm1& WindowTest::openWindow() {
-    form = std::make_unique<app::TForm1>(*platform_, *automation_, u',');
+app::MainWindow& WindowTest::openWindow() {
+    form = std::make_unique<app::MainWindow>(*system_, *automation_, u',');
     form->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     return *form;

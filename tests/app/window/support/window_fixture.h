@@ -12,8 +12,7 @@
 #include <QListWidget>
 #include <QString>
 
-#include "app/window/message_box_platform.h"
-#include "app/window/tform1.h"
+#include "app/window/main_window.h"
 #include "platform/automation.h"
 #include "support/message_catcher.h"
 #include "support/recording_automation.h"
@@ -30,7 +29,7 @@ class WindowTest : public ::testing::Test {
 
     // Creates and shows the window (SetUp leaves that to the test, so that it
     // can arrange the folders first).
-    app::TForm1& openWindow();
+    app::MainWindow& openWindow();
 
     template <typename Widget>
     Widget* control(const char* name) const {
@@ -55,13 +54,12 @@ class WindowTest : public ::testing::Test {
     std::unique_ptr<MessageCatcher> catcher;
     std::shared_ptr<std::vector<AutomationCall>> automationLog =
         std::make_shared<std::vector<AutomationCall>>();
-    std::unique_ptr<app::TForm1> form;
+    std::unique_ptr<app::MainWindow> form;
 
   private:
     std::filesystem::path root_;
     std::filesystem::path previousDirectory_;
     std::unique_ptr<platform::Platform> system_;
-    std::unique_ptr<app::MessageBoxPlatform> platform_;
     std::unique_ptr<platform::Automation> automation_;
 };
 

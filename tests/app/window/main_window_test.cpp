@@ -1,6 +1,7 @@
-// The main window as the user meets it, on the offscreen platform: real
+// The Qt main window as the user meets it, on the offscreen platform: real
 // widgets driven by mouse clicks and keys, the real file system, the bundled
-// sample documents.
+// sample documents. What the window does is tested without Qt (tests/app);
+// here, that the widgets are where they belong and pass the user's actions on.
 
 #include <array>
 #include <filesystem>
@@ -24,7 +25,7 @@
 namespace ek::test {
 namespace {
 
-class TForm1Test : public WindowTest {
+class MainWindowTest : public WindowTest {
   protected:
     QString field(const char* name) const { return control<QLineEdit>(name)->text(); }
     bool enabled(const char* name) const { return control<QPushButton>(name)->isEnabled(); }
@@ -59,7 +60,7 @@ class TForm1Test : public WindowTest {
     }
 };
 
-TEST_F(TForm1Test, StartsOnThePlantsTabWithNothingHighlightedAndTheExportOff) {
+TEST_F(MainWindowTest, StartsOnThePlantsTabWithNothingHighlightedAndTheExportOff) {
     openWindow();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Export kalkulace pro VDG2016"));
     EXPECT_EQ(tabs()->currentIndex(), 0);
@@ -78,7 +79,7 @@ TEST_F(TForm1Test, StartsOnThePlantsTabWithNothingHighlightedAndTheExportOff) {
     EXPECT_TRUE(catcher->messages.empty());
 }
 
-TEST_F(TForm1Test, HasTheFixedLayout) {
+TEST_F(MainWindowTest, HasTheFixedLayout) {
     openWindow();
     EXPECT_EQ(form->size(), QSize(759, 315));
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
@@ -129,7 +130,7 @@ TEST_F(TForm1Test, HasTheFixedLayout) {
     }
 }
 
-TEST_F(TForm1Test, CategoryTablesHaveTheirColumnsAndFifteenEmptyRowsBeforeTheFirstReading) {
+TEST_F(MainWindowTest, CategoryTablesHaveTheirColumnsAndFifteenEmptyRowsBeforeTheFirstReading) {
     openWindow();
     const struct {
         const char* name;
@@ -167,7 +168,7 @@ TEST_F(TForm1Test, CategoryTablesHaveTheirColumnsAndFifteenEmptyRowsBeforeTheFir
               QAbstractItemView::ContiguousSelection);
 }
 
-TEST_F(TForm1Test, PickingTheWorkedExampleFillsTheTablesAndShowsTheFigures) {
+TEST_F(MainWindowTest, PickingTheWorkedExampleFillsTheTablesAndShowsTheFigures) {
     openWindow();
     clickFile(QString::fromUtf8(kWorkedExample));
     EXPECT_EQ(field("INF_celkova_cena"), QStringLiteral(" 13 730,00"));
@@ -183,7 +184,7 @@ TEST_F(TForm1Test, PickingTheWorkedExampleFillsTheTablesAndShowsTheFigures) {
     EXPECT_TRUE(highlightedTabs().empty());
 }
 
-TEST_F(TForm1Test, KeyboardSelectionInTheFileListReadsTheFile) {
+TEST_F(MainWindowTest, KeyboardSelectionInTheFileListReadsTheFile) {
     openWindow();
     auto* list = control<QListWidget>("FileListBox1");
     list->setFocus();
@@ -197,7 +198,7 @@ TEST_F(TForm1Test, KeyboardSelectionInTheFileListReadsTheFile) {
     EXPECT_TRUE(enabled("Button15"));
 }
 
-TEST_F(TForm1Test, ClickingATabShowsItsSubtotalAndHighlightsIt) {
+TEST_F(MainWindowTest, ClickingATabShowsItsSubtotalAndHighlightsIt) {
     openWindow();
     clickFile(QString::fromUtf8(kWorkedExample));
     clickTab(3);
@@ -211,7 +212,7 @@ TEST_F(TForm1Test, ClickingATabShowsItsSubtotalAndHighlightsIt) {
     EXPECT_EQ(field("INF_celkova_cena"), QStringLiteral(" 13 730,00"));
 }
 
-TEST_F(TForm1Test, LeftAndRightInTheFileListMoveTheTabAndKeepTheFile) {
+TEST_F(MainWindowTest, LeftAndRightInTheFileListMoveTheTabAndKeepTheFile) {
     openWindow();
     clickFile(QString::fromUtf8(kWorkedExample));
     auto* list = control<QListWidget>("FileListBox1");
@@ -233,62 +234,7 @@ TEST_F(TForm1Test, LeftAndRightInTheFileListMoveTheTabAndKeepTheFile) {
     EXPECT_TRUE(catcher->messages.empty());
 }
 
-TEST_F(TForm1Test, ChangingThePlantNameModeReadsAgainAndSorts) {
-    openWindow();
-    clickFile(QString::fromUtf8(kLargerSample));
-    const QStringList both = plantNames();
-    ASSERT_GT(both.size(), 3);
-    clickRadio("RadioGroup2", 0);  // "první"
-    const QStringList first = plantNames();
-    clickRadio("RadioGroup2", 1);  // "druhý"
-    const QStringList second = plantNames();
-    // "oba" keeps the list's order; one name sorts by it, in Czech order.
-    EXPECT_EQ(both[0], QStringLiteral("Tilia cordata - lípa srdčitá"));
-    EXPECT_EQ(first[0], QStringLiteral("Acer 'Autumn-Blaze'"));
-    EXPECT_EQ(second[0], QStringLiteral("barvínek menší"));
-    EXPECT_EQ(second[1], QStringLiteral("borovice kleč"));
-    EXPECT_EQ(first.size(), both.size());
-    EXPECT_EQ(second.size(), both.size());
-    // Each mode keeps the figures and the file.
-    EXPECT_EQ(selectedFile(), QString::fromUtf8(kLargerSample));
-    EXPECT_TRUE(enabled("Button15"));
-    EXPECT_TRUE(catcher->messages.empty());
-}
-
-TEST_F(TForm1Test, ChangingTheHostEditionResetsTheFiguresAndKeepsTheTables) {
-    namespace fs = std::filesystem;
-    const fs::path trial = documents() / "Verdigo 2016 Trial";
-    fs::create_directories(trial / "Price Lists");
-    fs::create_directories(trial / "Material Lists");
-    fs::copy_file(materialFolder() / kWorkedExample, trial / "Material Lists" / "Zkouška.txt");
-    openWindow();
-    clickFile(QString::fromUtf8(kWorkedExample));
-    clickTab(1);
-    const QString plant = shownCell("StringGrid2", 0, 1);
-
-    clickRadio("RadioGroup3", 0);  // "zkuš. verze"
-    EXPECT_EQ(field("INF_celkova_cena"), QStringLiteral("0,00"));
-    EXPECT_EQ(field("INF_cena_kategorie"), QStringLiteral("0,00"));
-    EXPECT_FALSE(enabled("Button15"));
-    EXPECT_FALSE(enabled("Button16"));
-    EXPECT_EQ(listedFiles(), QStringList{QStringLiteral("Zkouška.txt")});
-    EXPECT_EQ(shownCell("StringGrid2", 0, 1), plant);
-    EXPECT_TRUE(catcher->messages.empty());
-
-    // Back to the full edition; then a missing folder is a message, no more.
-    clickRadio("RadioGroup3", 1);
-    EXPECT_EQ(listedFiles().size(), 2);
-    fs::remove_all(trial);
-    clickRadio("RadioGroup3", 0);
-    EXPECT_EQ(
-        catcher->texts(),
-        (std::vector<QString>{QStringLiteral("Složka se seznamem ceníků nebyla nalezena"),
-                              QStringLiteral("Složka se seznamem kalkulací nebyla nalezena")}));
-    EXPECT_EQ(shownCell("StringGrid2", 0, 1), plant);
-    EXPECT_TRUE(form->isVisible());
-}
-
-TEST_F(TForm1Test, FilesWrittenOrRemovedByTheHostShowUpAndTheSelectionStays) {
+TEST_F(MainWindowTest, FilesWrittenOrRemovedByTheHostShowUpAndTheSelectionStays) {
     namespace fs = std::filesystem;
     openWindow();
     clickFile(QString::fromUtf8(kWorkedExample));
@@ -317,7 +263,7 @@ TEST_F(TForm1Test, FilesWrittenOrRemovedByTheHostShowUpAndTheSelectionStays) {
     EXPECT_TRUE(catcher->messages.empty());
 }
 
-TEST_F(TForm1Test, CtrlShiftDOpensTheDeveloperPanel) {
+TEST_F(MainWindowTest, CtrlShiftDOpensTheDeveloperPanel) {
     openWindow();
     QTest::keyClick(form.get(), Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
     auto* panel = form->findChild<QWidget*>(QStringLiteral("DeveloperPanel"));
@@ -332,9 +278,23 @@ TEST_F(TForm1Test, CtrlShiftDOpensTheDeveloperPanel) {
     EXPECT_EQ(panel->window(), panel);
 }
 
-TEST_F(TForm1Test, ZavritEndsTheToolWithoutAQuestion) {
+TEST_F(MainWindowTest, AFailedSaveShowsAModalBoxWithTheWindowsTitle) {
     openWindow();
-    auto* panel = form->openDeveloperPanel();
+    clickFile(QString::fromUtf8(kWorkedExample));
+    // A folder where the workbook belongs: the save cannot put the file there.
+    std::filesystem::create_directory(materialFolder() / "Zahrada u domu.xls");
+    clickButton("Button15");
+    ASSERT_EQ(catcher->messages.size(), 1u);
+    EXPECT_EQ(catcher->messages[0].title, QStringLiteral("Export kalkulace pro VDG2016"));
+    EXPECT_TRUE(catcher->messages[0].text.endsWith(QStringLiteral("se nepodařilo uložit.")));
+    EXPECT_FALSE(enabled("Button16"));
+    EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(MainWindowTest, ZavritEndsTheToolWithoutAQuestion) {
+    openWindow();
+    form->form().openDeveloperPanel();
+    QWidget* panel = form->developerPanel();
     QTimer::singleShot(0, form.get(), [this] { clickButton("Button1"); });
     // A guard, should the window not end the event loop.
     QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(99); });
