@@ -14,7 +14,6 @@
 #include "calc/money.h"
 #include "calc/plant_name.h"
 #include "calc/plant_sort_keys.h"
-#include "calc/prefetch.h"
 #include "calc/whole_number.h"
 
 namespace ek::calc {
@@ -269,13 +268,7 @@ bool movePlantRowsAndNames(TextGrid& table, const std::vector<std::u16string_vie
                            const std::vector<std::size_t>& fileRows) {
     if (!movePlantRows(table, fileRows))
         return false;
-    // The names and their cells lie all over the heap and the block.
-    constexpr std::size_t kAhead = 8;
     for (std::size_t i = 0; i < names.size(); ++i) {
-        if (i + kAhead < names.size()) {
-            prefetchForReading(names[i + kAhead].data());
-            prefetchForReading(table.cell(kNameColumn, static_cast<int>(i + kAhead) + 1).data());
-        }
         table.setCell(kNameColumn, static_cast<int>(i) + 1, names[i]);
     }
     return true;
@@ -303,10 +296,7 @@ void Kalkulace::arrangePlantsTable() {
     std::vector<std::u16string_view> names;
     names.reserve(count);
     const std::size_t width = plantKeyWidth(count);
-    constexpr std::size_t kAhead = 8;  // sorted, the keys lie all over the heap
     for (std::size_t i = 0; i < count; ++i) {
-        if (i + kAhead < count)
-            prefetchForReading(ListBox3[i + kAhead].data());
         const PlantKeyParts parts = splitPlantKey(ListBox3[i], width);
         ListBox4.emplace_back(parts.number);
         names.push_back(parts.name);

@@ -4,14 +4,12 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
-#include <future>
 #include <limits>
 #include <memory>
 #include <numeric>
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -111,52 +109,6 @@ void makeSortable(const TextList& keys, std::size_t width, std::size_t from, std
     }
 }
 
-// Entries sorted as one piece before pieces are merged: with the sort's
-// buffer of half as many, well inside one core's second-level cache. A
-// merge sort over the whole list at once would stream all of it from
-// memory on each of its dozen passes; in pieces, only the merges above
-// them do.
-constexpr std::size_t kEntriesSortedInCache = 4096;
-
-// Stable sort of the entries of keys [from, to) into result[from, to), a
-// cache-sized piece at a time: each piece is made where its sorted entries
-// are wanted and sorted while it is at hand; above the pieces, two halves
-// sorted into `scratch` are merged into `result` (a stable merge of stably
-// sorted neighbours is the stable sort of both), so that no level copies.
-template <class Make, class Before>
-void sortInto(SortableKey* result, SortableKey* scratch, std::size_t from, std::size_t to,
-              const Make& make, const Before& before) {
-    if (to - from <= kEntriesSortedInCache) {
-        make(result, from, to);
-        std::stable_sort(result + from, result + to, before);
-        return;
-    }
-    const std::size_t middle = from + (to - from) / 2;
-    sortInto(scratch, result, from, middle, make, before);
-    sortInto(scratch, result, middle, to, make, before);
-    std::merge(scratch + from, scratch + middle, scratch + middle, scratch + to, result + from,
-               before);
-}
-
-// Below this a second thread costs more than it saves.
-constexpr std::size_t kListLongEnoughToSplit = 4096;
-
-// Runs `second` on a thread of its own while `first` runs here; both here,
-// one after the other, when no thread can be had.
-template <class First, class Second>
-void sideBySide(First&& first, Second&& second) {
-    std::future<void> other;
-    try {
-        other = std::async(std::launch::async, second);
-    } catch (const std::system_error&) {
-        first();
-        second();
-        return;
-    }
-    first();  // should it throw, the future still waits for the other
-    other.get();
-}
-
 }  // namespace
 
 std::vector<std::uint32_t> sortPlantKeys(TextList& keys, const CzechCollation& collation) {
@@ -200,31 +152,10 @@ std::vector<std::uint32_t> sortPlantKeys(TextList& keys, const CzechCollation& c
             return byName < 0;
         return left.substr(a.nameLength()) < right.substr(b.nameLength());
     };
-    // Left as they come: each entry is made before it is read.
     const std::size_t count = keys.size();
     const auto sortable = std::make_unique_for_overwrite<SortableKey[]>(count);
-    // Room to merge into, for a list sorted in halves (a shorter one is one
-    // piece).
-    static_assert(kListLongEnoughToSplit <= kEntriesSortedInCache + 1);
-    const bool inHalves = count >= kListLongEnoughToSplit;
-    auto scratch = std::make_unique_for_overwrite<SortableKey[]>(inHalves ? count : 0);
-    const auto make = [&](SortableKey* entries, std::size_t from, std::size_t to) {
-        makeSortable(keys, width, from, to, entries);
-    };
-    if (!inHalves) {
-        sortInto(sortable.get(), scratch.get(), 0, count, make, before);
-    } else {
-        // Two halves side by side, then merged: a stable merge of stably
-        // sorted halves is the stable sort of the whole.
-        const std::size_t half = count / 2;
-        const auto sortHalf = [&](std::size_t from, std::size_t to) {
-            sortInto(scratch.get(), sortable.get(), from, to, make, before);
-        };
-        sideBySide([&] { sortHalf(0, half); }, [&] { sortHalf(half, count); });
-        std::merge(scratch.get(), scratch.get() + half, scratch.get() + half, scratch.get() + count,
-                   sortable.get(), before);
-    }
-    scratch.reset();  // before the lists below are made: the reading's peak
+    makeSortable(keys, width, 0, count, sortable.get());
+    std::stable_sort(sortable.get(), sortable.get() + count, before);
     // The small entries move while sorting, the texts once at the end.
     TextList sorted;
     sorted.reserve(count);

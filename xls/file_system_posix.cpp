@@ -43,9 +43,7 @@ class PosixFile final : public WritableFile {
             }
             offset += static_cast<std::uint64_t>(written);
             bytes = bytes.subspan(static_cast<std::size_t>(written));
-            unsentBytes_ += static_cast<std::size_t>(written);
         }
-        StartWritebackWhenDue();
         return true;
     }
 
@@ -62,22 +60,7 @@ class PosixFile final : public WritableFile {
     }
 
   private:
-    // Every megabyte the disk is asked to start on what is written so
-    // far, so that it works while the rest of the file is being made rather
-    // than all of it after the last byte, in the final fsync. Advice only:
-    // the fsync still decides.
-    void StartWritebackWhenDue() {
-#if defined(__linux__)
-        if (unsentBytes_ >= kWritebackStep) {
-            ::sync_file_range(descriptor_, 0, 0, SYNC_FILE_RANGE_WRITE);
-            unsentBytes_ = 0;
-        }
-#endif
-    }
-
-    static constexpr std::size_t kWritebackStep = 1024 * 1024;
     int descriptor_;
-    std::size_t unsentBytes_ = 0;
 };
 
 // Best effort: makes a rename survive a crash on file systems that need it.

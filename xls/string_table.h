@@ -11,15 +11,6 @@
 
 namespace xls {
 
-// A hint to the processor to fetch `address` into its caches.
-inline void PrefetchForReading(const void* address) {
-#if defined(__GNUC__) || defined(__clang__)
-    __builtin_prefetch(address);
-#else
-    static_cast<void>(address);
-#endif
-}
-
 // One link of a hash bucket chain of the string table.
 struct TSTHashEntry {
     std::uint32_t hash = 0;
@@ -42,12 +33,6 @@ class TXLSStringTable {
     std::int32_t Add(std::u16string_view text) { return AddHashed(text, Hash(text)); }
     // The same with the text's Hash() at hand.
     std::int32_t AddHashed(std::u16string_view text, std::uint32_t hash);
-    // Asks the processor to fetch the bucket of a text of hash `hash`, to be
-    // added a little later: in a table of 100 000 texts its read would
-    // otherwise wait for the memory nearly every time.
-    void PrefetchBucket(std::uint32_t hash) const {
-        PrefetchForReading(&buckets_[hash & (buckets_.size() - 1)]);
-    }
     // Room in the hash for `more` texts beyond those it holds, so that a
     // column of texts stored at once grows it in one step rather than
     // doubling it again and again on the way.

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "xls/globals_writer.h"
-#include "xls/parallel_tasks.h"
 #include "xls/sheet_writer_cells.h"
 #include "xls/workbook.h"
 
@@ -28,52 +27,18 @@ class CountingSink : public ByteSink {
     std::size_t written_ = 0;
 };
 
-// The globals and the sheets' cell tables read the workbook only and do not
-// depend on each other: they are built side by side, a large cell table
-// (the plant sheet is most of the work) in parts of whole row blocks.
-constexpr unsigned kBuildThreads = 2;
-// Parts smaller than a thread's share, so that the thread that built the
-// globals takes some of them too.
-constexpr std::size_t kPartsPerTable = 2 * kBuildThreads;
-
-// One piece of work: the globals, or one part of one sheet's cell table.
-struct BuildTask {
-    int sheet = 0;  // 0: the globals
-    std::size_t part = 0;
-    CellTableRows rows;
-};
-
 void buildGlobalsAndBodies(WorkbookStream& stream, const TXLSWorkbook& workbook) {
+    buildGlobalsHead(stream.globalsA, workbook);
+    buildGlobalsTail(stream.globalsB, workbook);
     const IXLSWorkSheets& sheets = workbook.Worksheets();
     const SheetWriteContext context{workbook.XFList(), workbook.StringTable()};
-    std::vector<BuildTask> tasks{BuildTask{}};
-    std::vector<std::vector<CellTablePart>> parts(static_cast<std::size_t>(sheets.Count()));
+    stream.sheets.reserve(static_cast<std::size_t>(sheets.Count()));
     for (int position = 1; position <= sheets.Count(); ++position) {
-        const std::vector<CellTableRows> split =
-            splitCellTable(*sheets.Item(position), kPartsPerTable);
-        parts[static_cast<std::size_t>(position - 1)].resize(split.size());
-        for (std::size_t part = 0; part < split.size(); ++part) {
-            tasks.push_back({position, part, split[part]});
-        }
-    }
-    runTasks(
-        tasks.size(),
-        [&](std::size_t index) {
-            const BuildTask& task = tasks[index];
-            if (task.sheet == 0) {
-                buildGlobalsHead(stream.globalsA, workbook);
-                buildGlobalsTail(stream.globalsB, workbook);
-                return;
-            }
-            parts[static_cast<std::size_t>(task.sheet - 1)][task.part] =
-                buildCellTablePart(*sheets.Item(task.sheet), context, task.rows);
-        },
-        kBuildThreads);
-    stream.sheets.reserve(parts.size());
-    for (int position = 1; position <= sheets.Count(); ++position) {
-        stream.sheets.push_back(
-            finishSheetBody(*sheets.Item(position), context,
-                            std::move(parts[static_cast<std::size_t>(position - 1)])));
+        const IXLSWorksheet& sheet = *sheets.Item(position);
+        std::vector<CellTablePart> parts;
+        for (const CellTableRows& rows : splitCellTable(sheet, 1))
+            parts.push_back(buildCellTablePart(sheet, context, rows));
+        stream.sheets.push_back(finishSheetBody(sheet, context, std::move(parts)));
     }
 }
 

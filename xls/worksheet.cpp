@@ -275,22 +275,6 @@ void IXLSWorksheet::StoreLiteralTextsDown(RowIndex firstRow, ColumnIndex column,
     TXLSStringTable& strings = workbook_->MutableStringTable();
     // A long column would otherwise double the buckets again and again.
     strings.ReserveForMore(storedCount);
-    // The buckets of the texts a few cells ahead are fetched while the cells
-    // before them are stored.
-    constexpr std::size_t kAhead = 8;
-    std::array<std::uint32_t, kAhead> hashes{};
-    std::array<bool, kAhead> wraps{};
-    const auto prepare = [&](std::size_t i) {
-        if (i < texts.size()) {
-            const std::uint32_t hash =
-                TXLSStringTable::HashNotingLineFeed(CutToCellText(texts[i]), wraps[i % kAhead]);
-            hashes[i % kAhead] = hash;
-            strings.PrefetchBucket(hash);
-        }
-    };
-    for (std::size_t i = 0; i < kAhead; ++i) {
-        prepare(i);
-    }
     if (storedCount > 0) {
         const RowIndex lastRow{static_cast<std::uint16_t>(firstRow.value + storedCount - 1)};
         StoredValue stored;
@@ -305,9 +289,9 @@ void IXLSWorksheet::StoreLiteralTextsDown(RowIndex firstRow, ColumnIndex column,
                 return EnterNewCellOfColumn(row, column);
             },
             [&](TXLSCellRef& cell) {
-                const std::uint32_t hash = hashes[i % kAhead];
-                const bool wrap = wraps[i % kAhead];
-                prepare(i + kAhead);
+                bool wrap = false;
+                const std::uint32_t hash =
+                    TXLSStringTable::HashNotingLineFeed(CutToCellText(texts[i]), wrap);
                 // SetText with the line feed found while hashing.
                 stored.kind = texts[i].empty() ? CellKind::Blank : CellKind::Text;
                 stored.text = CutToCellText(texts[i]);
