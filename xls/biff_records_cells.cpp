@@ -5,8 +5,7 @@
 namespace xls::records {
 namespace {
 
-template <class Bytes>
-void cellStart(Bytes& b, const CellPosition& cell) {
+void cellStart(RecordBuffer& b, const CellPosition& cell) {
     b.u16(cell.row);
     b.u16(cell.column);
     b.u16(cell.ixfe);
@@ -31,7 +30,7 @@ void addRow(RecordList& list, const RowFields& fields) {
         0x0100 | (fields.ownFormat ? 0x0080 : 0) | (fields.hidden ? 0x0020 : 0) |
         (fields.ownHeight && !fields.hidden ? 0x0040 : 0) | (fields.outlineLevel & 0x7) |
         (fields.outlineBorder ? 0x0010 : 0));
-    list.buildFixed<16>(rt::kRow, [&](auto& b) {
+    list.build(rt::kRow, 16, [&](RecordBuffer& b) {
         b.u16(fields.row);
         b.u16(fields.colMic);
         b.u16(fields.colMac);
@@ -57,7 +56,7 @@ void addDbCell(RecordList& list, std::uint32_t dbRtrw, std::span<const std::uint
 
 // LABELSST, 10 bytes: rw, col, ixfe (2 each), isst (4).
 void addLabelSst(RecordList& list, const CellPosition& cell, std::uint32_t isst) {
-    list.buildFixed<10>(rt::kLabelSst, [&](auto& b) {
+    list.build(rt::kLabelSst, 10, [&](RecordBuffer& b) {
         cellStart(b, cell);
         b.u32(isst);
     });
@@ -65,7 +64,7 @@ void addLabelSst(RecordList& list, const CellPosition& cell, std::uint32_t isst)
 
 // BLANK, 6 bytes: rw, col, ixfe.
 void addBlank(RecordList& list, const CellPosition& cell) {
-    list.buildFixed<6>(rt::kBlank, [&](auto& b) { cellStart(b, cell); });
+    list.build(rt::kBlank, 6, [&](RecordBuffer& b) { cellStart(b, cell); });
 }
 
 // MULBLANK, 6 + 2n bytes ([MS-XLS] 2.4.175)
@@ -87,7 +86,7 @@ void addMulBlank(RecordList& list, std::uint16_t row, std::uint16_t firstColumn,
 
 // RK, 10 bytes: rw, col, ixfe (2 each), RK value (4).
 void addRk(RecordList& list, const CellPosition& cell, std::uint32_t rk) {
-    list.buildFixed<10>(rt::kRk, [&](auto& b) {
+    list.build(rt::kRk, 10, [&](RecordBuffer& b) {
         cellStart(b, cell);
         b.u32(rk);
     });
@@ -113,7 +112,7 @@ void addMulRk(RecordList& list, std::uint16_t row, std::uint16_t firstColumn,
 
 // NUMBER, 14 bytes: rw, col, ixfe (2 each), the IEEE double (8).
 void addNumber(RecordList& list, const CellPosition& cell, double value) {
-    list.buildFixed<14>(rt::kNumber, [&](auto& b) {
+    list.build(rt::kNumber, 14, [&](RecordBuffer& b) {
         cellStart(b, cell);
         b.f64(value);
     });
@@ -121,7 +120,7 @@ void addNumber(RecordList& list, const CellPosition& cell, double value) {
 
 // BOOLERR, 8 bytes: rw, col, ixfe (2 each), bBoolErr (1), fError 0 (1).
 void addBoolErr(RecordList& list, const CellPosition& cell, bool value) {
-    list.buildFixed<8>(rt::kBoolErr, [&](auto& b) {
+    list.build(rt::kBoolErr, 8, [&](RecordBuffer& b) {
         cellStart(b, cell);
         b.u8(value ? 1 : 0);
         b.u8(0);
@@ -135,7 +134,7 @@ void addBoolErr(RecordList& list, const CellPosition& cell, bool value) {
 //   6  2  colFirst
 //   8  2  colLast
 void addMergedCells(RecordList& list, const CellArea& area) {
-    list.buildFixed<10>(rt::kMergedCells, [&](auto& b) {
+    list.build(rt::kMergedCells, 10, [&](RecordBuffer& b) {
         b.u16(1);
         b.u16(area.firstRow);
         b.u16(area.lastRow);

@@ -29,6 +29,7 @@ void addWindow1(RecordList& list, const Window1Fields& fields);
 void addBackup(RecordList& list);
 void addDateMode(RecordList& list, bool date1904);
 void addPrecision(RecordList& list);
+// Also in each worksheet substream.
 void addRefMode(RecordList& list, bool a1Style);
 void addFnGroupCount(RecordList& list);
 void addBookBool(RecordList& list);

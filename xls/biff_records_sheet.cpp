@@ -58,11 +58,6 @@ void addCalcCount(RecordList& list) {
     addWord(list, rt::kCalcCount, 100);
 }
 
-// REFMODE, 2 bytes: 1 A1 style.
-void addRefModeSheet(RecordList& list, bool a1Style) {
-    addWord(list, rt::kRefMode, a1Style ? 1 : 0);
-}
-
 // ITERATION, 2 bytes: 0 (no iterative calculation).
 void addIteration(RecordList& list) {
     addWord(list, rt::kIteration, 0);

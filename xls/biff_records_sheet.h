@@ -23,7 +23,6 @@ constexpr std::size_t indexLength(std::size_t dbCellCount) {
 
 void addCalcMode(RecordList& list);
 void addCalcCount(RecordList& list);
-void addRefModeSheet(RecordList& list, bool a1Style);
 void addIteration(RecordList& list);
 void addDelta(RecordList& list);
 void addSaveRecalc(RecordList& list);

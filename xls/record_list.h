@@ -27,49 +27,6 @@ inline constexpr std::size_t kMaxRecordData = 8224;
 
 // An ordered byte sequence of finished records, kept in chunks of 4048 bytes.
 // Records may straddle chunk borders; nothing is moved once appended.
-// The bytes of a small record of a size known when compiling: header and
-// data built on the stack, the same little-endian appends as RecordBuffer.
-template <std::size_t Size>
-class FixedRecordBytes {
-  public:
-    void u8(std::uint8_t value) { bytes_[at(1)] = value; }
-    void u16(std::uint16_t value) {
-        const std::size_t i = at(2);
-        bytes_[i] = static_cast<std::uint8_t>(value);
-        bytes_[i + 1] = static_cast<std::uint8_t>(value >> 8);
-    }
-    void u32(std::uint32_t value) {
-        const std::size_t i = at(4);
-        for (std::size_t k = 0; k < 4; ++k) {
-            bytes_[i + k] = static_cast<std::uint8_t>(value >> (8 * k));
-        }
-    }
-    void f64(double value) {
-        static_assert(sizeof value == 8);
-        std::uint64_t bits = 0;
-        std::memcpy(&bits, &value, sizeof bits);
-        u32(static_cast<std::uint32_t>(bits));
-        u32(static_cast<std::uint32_t>(bits >> 32));
-    }
-
-    std::size_t size() const { return size_; }
-    std::span<const std::uint8_t, Size> bytes() const {
-        return std::span<const std::uint8_t, Size>(bytes_.data(), Size);
-    }
-
-  private:
-    // Where `count` more bytes go; past the end they are counted only, so
-    // that the length check after filling catches them.
-    std::size_t at(std::size_t count) {
-        const std::size_t i = size_;
-        size_ += count;
-        return size_ <= Size ? i : Size;
-    }
-
-    std::array<std::uint8_t, Size + 8> bytes_{};  // 8 spare: a write past the end
-    std::size_t size_ = 0;
-};
-
 class RecordList {
   public:
     static constexpr std::size_t kChunkSize = 4048;
@@ -88,11 +45,6 @@ class RecordList {
     // scratch buffer (no allocation per record once it has grown) and adds it.
     template <class Fill>
     void build(std::uint16_t type, std::size_t dataLength, Fill&& fill);
-    // The same for a record whose length is a constant: built on the stack
-    // and copied into the list with a copy of that constant size (the cell
-    // and row records, hundreds of thousands of them).
-    template <std::size_t DataLength, class Fill>
-    void buildFixed(std::uint16_t type, Fill&& fill);
 
     // Appends bytes that already are framed records (the string table frames
     // its own pieces).
@@ -154,26 +106,6 @@ void RecordList::build(std::uint16_t type, std::size_t dataLength, Fill&& fill) 
         throwLengthMismatch();
     }
     appendBytes(scratch_.bytes());
-}
-
-template <std::size_t DataLength, class Fill>
-void RecordList::buildFixed(std::uint16_t type, Fill&& fill) {
-    static_assert(DataLength <= kMaxRecordData);
-    constexpr std::size_t kSize = kRecordHeaderSize + DataLength;
-    FixedRecordBytes<kSize> record;
-    record.u16(type);
-    record.u16(static_cast<std::uint16_t>(DataLength));
-    fill(record);
-    if (record.size() != kSize) {
-        throwLengthMismatch();
-    }
-    const std::size_t used = length_ % kChunkSize;
-    if (used != 0 && kSize <= kChunkSize - used) {
-        std::memcpy(chunks_.back()->data() + used, record.bytes().data(), kSize);
-        length_ += kSize;
-        return;
-    }
-    appendAcrossChunks(record.bytes().first(kSize));
 }
 
 }  // namespace xls

@@ -61,7 +61,7 @@ void buildSettings(RecordList& list, const IXLSWorksheet& sheet, const SheetWrit
     const TXLSSheetWindow& window = sheet.Window();
     records::addCalcMode(list);
     records::addCalcCount(list);
-    records::addRefModeSheet(list, true);
+    records::addRefMode(list, true);
     records::addIteration(list);
     records::addDelta(list);
     records::addSaveRecalc(list);

@@ -186,7 +186,7 @@ TEST(SheetRecords, SettingsAndTailRecordsWithTheirDefaults) {
     expectBytes({
         {"CALCMODE", [](RecordList& l) { addCalcMode(l); }, "0D 00 02 00 01 00"},
         {"CALCCOUNT", [](RecordList& l) { addCalcCount(l); }, "0C 00 02 00 64 00"},
-        {"REFMODE", [](RecordList& l) { addRefModeSheet(l, true); }, "0F 00 02 00 01 00"},
+        {"REFMODE", [](RecordList& l) { addRefMode(l, true); }, "0F 00 02 00 01 00"},
         {"ITERATION", [](RecordList& l) { addIteration(l); }, "11 00 02 00 00 00"},
         {"DELTA 0.001", [](RecordList& l) { addDelta(l); }, "10 00 08 00 FC A9 F1 D2 4D 62 50 3F"},
         {"SAVERECALC", [](RecordList& l) { addSaveRecalc(l); }, "5F 00 02 00 01 00"},
