@@ -49,7 +49,7 @@ endfunction()
 # by the optimised code. (GoogleTest unoptimised would make every test's link
 # several times slower.)
 set(EK_OPTIMISED_TARGETS platform calc xls export app export-kalkulace
-    gtest gtest_main gmock gmock_main)
+    app_win32 export-kalkulace-okno gtest gtest_main gmock gmock_main)
 
 # The test programs also share one precompiled GoogleTest header (with the
 # standard headers most of them include), which each would parse again.
