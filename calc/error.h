@@ -10,7 +10,7 @@
 namespace ek::calc {
 
 class CalcError : public std::runtime_error {
-public:
+  public:
     explicit CalcError(const Text& message) : std::runtime_error(toUtf8(message)) {}
     explicit CalcError(const std::string& utf8Message) : std::runtime_error(utf8Message) {}
 };
