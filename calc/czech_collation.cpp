@@ -1,10 +1,10 @@
 #include "calc/czech_collation.h"
 
+#include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <stdexcept>
 #include <string>
-
-#include "calc/collation_shortcut.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -82,21 +82,40 @@ std::wstring inSystemOrder(std::u16string_view text) {
     return out;
 }
 
+// SORT_STRINGSORT: blanks, apostrophes and hyphens count, before digits and
+// letters, as in ICU's order; the default word sort would skip apostrophes
+// and hyphens and put "Rosa 'Gloria Dei'" after "Rosa canina".
+constexpr DWORD kCzechOrder = LINGUISTIC_IGNORECASE | SORT_STRINGSORT;
+
 }  // namespace
 
-int CzechCollation::collatorCompare(std::u16string_view a, std::u16string_view b) const {
+int CzechCollation::compare(std::u16string_view a, std::u16string_view b) const {
     const std::wstring left = inSystemOrder(a);
     const std::wstring right = inSystemOrder(b);
-    // SORT_STRINGSORT: blanks, apostrophes and hyphens count, before digits and
-    // letters, as in ICU's order; the default word sort would skip apostrophes
-    // and hyphens and put "Rosa 'Gloria Dei'" after "Rosa canina".
-    const int result =
-        CompareStringEx(L"cs-CZ", LINGUISTIC_IGNORECASE | SORT_STRINGSORT, left.c_str(),
-                        checkedLength(a), right.c_str(), checkedLength(b), nullptr, nullptr, 0);
+    const int result = CompareStringEx(L"cs-CZ", kCzechOrder, left.c_str(), checkedLength(a),
+                                       right.c_str(), checkedLength(b), nullptr, nullptr, 0);
     if (result == 0) {
         throw std::runtime_error("CompareStringEx failed for cs-CZ");
     }
     return result - CSTR_EQUAL;
+}
+
+void CzechCollation::appendSortKey(std::u16string_view text, std::string& key) const {
+    const std::wstring mapped = inSystemOrder(text);
+    const int length = checkedLength(text);
+    // An empty text has a key too; the system refuses a length of 0.
+    const wchar_t* const source = length == 0 ? L"" : mapped.c_str();
+    const int sourceLength = length == 0 ? -1 : length;
+    const int size = LCMapStringEx(L"cs-CZ", LCMAP_SORTKEY | kCzechOrder, source, sourceLength,
+                                   nullptr, 0, nullptr, nullptr, 0);
+    const std::size_t at = key.size();
+    key.resize(at + static_cast<std::size_t>(size));
+    // The key is bytes, written where the call expects wide characters.
+    if (size == 0 || LCMapStringEx(L"cs-CZ", LCMAP_SORTKEY | kCzechOrder, source, sourceLength,
+                                   reinterpret_cast<wchar_t*>(key.data() + at), size, nullptr,
+                                   nullptr, 0) != size) {
+        throw std::runtime_error("LCMapStringEx failed for cs-CZ");
+    }
 }
 
 #else
@@ -117,7 +136,7 @@ CzechCollation::CzechCollation() {
     collator_ = std::move(collator);
 }
 
-int CzechCollation::collatorCompare(std::u16string_view a, std::u16string_view b) const {
+int CzechCollation::compare(std::u16string_view a, std::u16string_view b) const {
     UErrorCode status = U_ZERO_ERROR;
     const UCollationResult result =
         collator_->icu->compare(a.data(), checkedLength(a), b.data(), checkedLength(b), status);
@@ -126,13 +145,25 @@ int CzechCollation::collatorCompare(std::u16string_view a, std::u16string_view b
     return static_cast<int>(result);
 }
 
-#endif
-
-int CzechCollation::compare(std::u16string_view a, std::u16string_view b) const {
-    const CollationShortcut shortcut = czechShortcut(a, b);
-    if (shortcut.decided)
-        return shortcut.order;
-    return collatorCompare(a.substr(shortcut.shared), b.substr(shortcut.shared));
+void CzechCollation::appendSortKey(std::u16string_view text, std::string& key) const {
+    const std::size_t at = key.size();
+    // Room for most keys at once; a longer one is asked for again.
+    std::size_t room = 4 * text.size() + 16;
+    for (;;) {
+        key.resize(at + room);
+        const int32_t size = collator_->icu->getSortKey(
+            text.data(), checkedLength(text), reinterpret_cast<uint8_t*>(key.data() + at),
+            static_cast<int32_t>(std::min<std::size_t>(room, INT32_MAX)));
+        if (size <= 0)
+            throw std::runtime_error("Czech collation failed");
+        if (static_cast<std::size_t>(size) <= room) {
+            key.resize(at + static_cast<std::size_t>(size));
+            return;
+        }
+        room = static_cast<std::size_t>(size);
+    }
 }
+
+#endif
 
 }  // namespace ek::calc

@@ -1,9 +1,11 @@
 #pragma once
 // The alphabetical order of Czech, ignoring case, in which plants are sorted:
 // "č" after "c", "ch" after "h", "ř" after "r"; accents still count after the
-// letters ("lipa" before "lípa").
+// letters ("lipa" before "lípa"). The system's collator decides: ICU, or
+// Windows' own.
 
 #include <memory>
+#include <string>
 #include <string_view>
 
 namespace ek::calc {
@@ -19,9 +21,10 @@ class CzechCollation {
         return compare(a, b) < 0;
     }
 
-    // The same order from the system's collator alone, without what compare()
-    // tells from the code units first (which tests check against this).
-    int collatorCompare(std::u16string_view a, std::u16string_view b) const;
+    // Appends the sort key of `text` to `key`: two texts' keys compare byte
+    // by byte (the shorter first when one begins the other) as compare()
+    // orders the texts, and are equal when the texts sort alike.
+    void appendSortKey(std::u16string_view text, std::string& key) const;
 
   private:
     struct Collator;

@@ -137,13 +137,6 @@ class Kalkulace {
     // buildCategory after its PrehledKategorii: for a caller that has just
     // built the index from the working table as it stands.
     void buildCategoryFromIndex(std::size_t index);
-    // TrideniRostlin after its sort: ListBox4, ListBox5 and the plants table
-    // from ListBox3 as it stands.
-    void arrangePlantsTable();
-    // arrangePlantsTable for keys the plants builder has just made, one a
-    // row in row order, and sorted: `keyRows` (from the sort) names the
-    // row (0-based) of each sorted key.
-    void arrangeFreshlySortedPlants(const std::vector<std::uint32_t>& keyRows);
     void writeHeaderRow(std::size_t index);
     Text subtotalOfTab(int tab) const;
     void readOfficePath();

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <limits>
-#include <optional>
 #include <vector>
 
 #include "calc/categories.h"
@@ -196,157 +195,49 @@ void Kalkulace::buildCategoryFromIndex(std::size_t index) {
     table.setCell(kLineTotalColumn, totalRow, subtotalItem(index));
 
     if (category.plants) {
-        // The list keeps itself in order.
-        const std::vector<std::uint32_t> keyRows = sortPlantKeys(ListBox3, collation_);
-        // TrideniRostlin without its sort: the list was sorted just now.
-        if (mode != PlantNameMode::Oba)
-            arrangeFreshlySortedPlants(keyRows);
+        // The list keeps itself in order; the table follows it but in mode "oba".
+        if (mode == PlantNameMode::Oba)
+            sortPlantKeys(ListBox3, collation_);
+        else
+            TrideniRostlin();
     }
 }
-
-namespace {
-
-// A row number as parseWholeNumber reads it, told at once when it is made
-// of a few digits only (as the sort keys' numbers are).
-std::int64_t rowNumberOf(std::u16string_view number) {
-    constexpr std::size_t kPlainDigits = 18;  // no overflow
-    if (number.empty() || number.size() > kPlainDigits)
-        return parseWholeNumber(number);
-    std::int64_t value = 0;
-    for (const char16_t unit : number) {
-        if (unit < u'0' || unit > u'9')
-            return parseWholeNumber(number);
-        value = value * 10 + (unit - u'0');
-    }
-    return value;
-}
-
-// The row numbers of the sorted plants, each checked (0-based), or none when
-// one is not a whole number from 1 to `count`.
-std::optional<std::vector<std::size_t>> checkedFileRows(const TextList& numbers,
-                                                        std::size_t count) {
-    std::vector<std::size_t> rows;
-    rows.reserve(count);
-    try {
-        for (std::size_t i = 0; i < count; ++i) {
-            const std::int64_t fileRow = rowNumberOf(numbers[i]);
-            if (fileRow < 1 || fileRow > static_cast<std::int64_t>(count))
-                return std::nullopt;
-            rows.push_back(static_cast<std::size_t>(fileRow - 1));
-        }
-    } catch (const CalcError&) {
-        return std::nullopt;
-    }
-    return rows;
-}
-
-// The line totals of the plants table's item rows, as they stand.
-TextList lineTotals(const TextGrid& table, std::size_t count) {
-    TextList totals;
-    totals.reserve(count);
-    for (std::size_t i = 0; i < count; ++i)
-        totals.emplace_back(table.cell(kLineTotalColumn, static_cast<int>(i) + 1));
-    return totals;
-}
-
-// The plants table with its item rows in the order of `fileRows` (0-based),
-// in place, when they name each item row once: what the column by column
-// moves of TrideniRostlin make, but the rows' cells change places without
-// their texts. False, the table unchanged, for rows that repeat.
-template <class Row>
-bool movePlantRows(TextGrid& table, const std::vector<Row>& fileRows) {
-    std::vector<std::size_t> sourceRows;
-    sourceRows.reserve(fileRows.size());
-    for (const Row fileRow : fileRows)
-        sourceRows.push_back(static_cast<std::size_t>(fileRow) + 1);
-    return table.reorderRows(1, sourceRows, kNameColumn, kLineTotalColumn);
-}
-
-// movePlantRows, then each name written over the name that moved with its
-// row (mostly the same text, which fits where it lies).
-bool movePlantRowsAndNames(TextGrid& table, const std::vector<std::u16string_view>& names,
-                           const std::vector<std::size_t>& fileRows) {
-    if (!movePlantRows(table, fileRows))
-        return false;
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        table.setCell(kNameColumn, static_cast<int>(i) + 1, names[i]);
-    }
-    return true;
-}
-
-}  // namespace
 
 void Kalkulace::TrideniRostlin() {
     sortPlantKeys(ListBox3, collation_);
-    arrangePlantsTable();
-}
-
-void Kalkulace::arrangePlantsTable() {
     const std::size_t count = ListBox3.size();
     if (count == 0)
         return;
     if (static_cast<std::size_t>(StringGrid2.rowCount()) <= count)
-        throwIndexOutOfBounds(count);
+        throwIndexOutOfBounds(static_cast<std::int64_t>(count));
 
+    // ListBox4: the row numbers in sorted order; the names go straight from
+    // the keys into the table.
     ListBox4.clear();
     ListBox5.clear();
     ListBox4.reserve(count);
-    // The names stay in ListBox3, seen through views, unless the moves
-    // below need them in ListBox5.
-    std::vector<std::u16string_view> names;
-    names.reserve(count);
     const std::size_t width = plantKeyWidth(count);
     for (std::size_t i = 0; i < count; ++i) {
         const PlantKeyParts parts = splitPlantKey(ListBox3[i], width);
         ListBox4.emplace_back(parts.number);
-        names.push_back(parts.name);
+        StringGrid2.setCell(kNameColumn, static_cast<int>(i) + 1, parts.name);
     }
-    // With every row number good and none repeated, the rows move in place;
-    // the cell by cell moves below make the same, and stop as they always
-    // have at a bad number.
-    if (const auto fileRows = checkedFileRows(ListBox4, count)) {
-        // ListBox5 ends holding the line totals in file order.
-        ListBox5 = lineTotals(StringGrid2, count);
-        if (movePlantRowsAndNames(StringGrid2, names, *fileRows))
-            return;
-    }
-    for (std::size_t i = 0; i < count; ++i) {
-        StringGrid2.setCell(kNameColumn, static_cast<int>(i) + 1, names[i]);
-    }
-    // Each item row moves whole to the place of its name.
+    // Each item row moves whole to the place of its name, a column at a time
+    // through ListBox5, which ends holding the line totals in file order. A
+    // bad row number stops the moves where they stand.
     for (const int column : {kQuantityColumn, kUnitPriceColumn, kLineTotalColumn}) {
         ListBox5.clear();
-        for (std::size_t i = 0; i < count; ++i) {
+        ListBox5.reserve(count);
+        for (std::size_t i = 0; i < count; ++i)
             ListBox5.emplace_back(StringGrid2.cell(column, static_cast<int>(i) + 1));
-        }
         for (std::size_t i = 0; i < count; ++i) {
             const std::int64_t fileRow = parseWholeNumber(ListBox4[i]);
-            if (fileRow < 1 || fileRow > static_cast<std::int64_t>(count)) {
+            if (fileRow < 1 || fileRow > static_cast<std::int64_t>(count))
                 throwIndexOutOfBounds(fileRow - 1);
-            }
             StringGrid2.setCell(column, static_cast<int>(i) + 1,
                                 ListBox5[static_cast<std::size_t>(fileRow - 1)]);
         }
     }
-}
-
-void Kalkulace::arrangeFreshlySortedPlants(const std::vector<std::uint32_t>& keyRows) {
-    const std::size_t count = keyRows.size();
-    if (count == 0)
-        return;
-    if (static_cast<std::size_t>(StringGrid2.rowCount()) <= count)
-        throwIndexOutOfBounds(count);
-    // What arrangePlantsTable would read from the keys, told by the sort:
-    // each key's number is its row's, and its name the one the row holds.
-    // The sorted keys lie all over the heap; they need not be read again.
-    const std::size_t width = plantKeyWidth(count);
-    ListBox4.clear();
-    ListBox4.reserve(count);
-    for (const std::uint32_t keyRow : keyRows)
-        ListBox4.push_back(zeroPadded(static_cast<std::int64_t>(keyRow) + 1, width));
-    ListBox5 = lineTotals(StringGrid2, count);
-    if (!movePlantRows(StringGrid2, keyRows))
-        arrangePlantsTable();  // not the rows of its keys after all: as TrideniRostlin does
 }
 
 void Kalkulace::OpravaSeznamu() {

@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <string_view>
-#include <vector>
 
 #include "calc/czech_collation.h"
 #include "calc/text.h"
@@ -25,8 +24,8 @@ struct PlantKeyParts {
 };
 PlantKeyParts splitPlantKey(std::u16string_view key, std::size_t width);
 
-// Ascending by name (Czech, ignoring case), equal names by row number.
-// Returns, for each place of the sorted list, the place its key had before.
-std::vector<std::uint32_t> sortPlantKeys(TextList& keys, const CzechCollation& collation);
+// Ascending by name (Czech, ignoring case), equal names by row number; keys
+// alike in both keep their order.
+void sortPlantKeys(TextList& keys, const CzechCollation& collation);
 
 }  // namespace ek::calc

@@ -81,37 +81,6 @@ void TextGrid::replaceCell(int column, int row, std::u16string_view value) {
     dropUnusedTexts();
 }
 
-bool TextGrid::reorderRows(int firstRow, const std::vector<std::size_t>& sources, int firstColumn,
-                           int lastColumn) {
-    const std::size_t count = sources.size();
-    if (firstRow < 0 || firstColumn < 0 || firstColumn > lastColumn || lastColumn >= columns_ ||
-        count > static_cast<std::size_t>(rows_ - firstRow))
-        return false;
-    // Each row once, so that no two cells ever show one text (a cell's text
-    // may be written over in place).
-    std::vector<bool> taken(count);
-    const auto first = static_cast<std::size_t>(firstRow);
-    for (const std::size_t source : sources) {
-        if (source < first || source - first >= count || taken[source - first])
-            return false;
-        taken[source - first] = true;
-    }
-    const auto width = static_cast<std::size_t>(lastColumn - firstColumn + 1);
-    std::vector<Span> moved;
-    moved.reserve(count * width);
-    for (const std::size_t source : sources) {
-        const auto begin = cells_.begin() + static_cast<std::ptrdiff_t>(
-                                                place(firstColumn, static_cast<int>(source)));
-        moved.insert(moved.end(), begin, begin + static_cast<std::ptrdiff_t>(width));
-    }
-    for (std::size_t i = 0; i < count; ++i) {
-        std::copy_n(moved.begin() + static_cast<std::ptrdiff_t>(i * width), width,
-                    cells_.begin() + static_cast<std::ptrdiff_t>(
-                                         place(firstColumn, static_cast<int>(first + i))));
-    }
-    return true;
-}
-
 void TextGrid::clearDataRows() {
     for (std::size_t i = static_cast<std::size_t>(columns_); i < cells_.size(); ++i) {
         unused_ += cells_[i].length;

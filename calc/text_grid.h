@@ -55,13 +55,6 @@ class TextGrid {
     // (Never beyond what a span can address.)
     void reserveTexts(std::size_t units);
 
-    // Rows firstRow, firstRow + 1, ... take, in the columns firstColumn to
-    // lastColumn, the cells of the rows `sources` names, which must be those
-    // same rows in some order; the texts stay where they lie. False, the grid
-    // unchanged, for any other rows or columns outside the grid.
-    bool reorderRows(int firstRow, const std::vector<std::size_t>& sources, int firstColumn,
-                     int lastColumn);
-
     // Empties every cell of the data rows (row 1 on), keeping the header row.
     void clearDataRows();
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "calc/text.h"
@@ -102,6 +103,33 @@ TEST(CzechCollation, SortsAList) {
     const CzechCollation collation;
     std::sort(names.begin(), names.end(), collation);
     EXPECT_EQ(names, expected);
+}
+
+// The plants are sorted by sort keys: byte for byte, they must order every
+// pair as the comparison does, and be equal exactly for names alike.
+TEST(CzechCollation, SortKeysOrderAsTheComparisonDoes) {
+    // clang-format off
+    const std::vector<Text> names = {
+        u"", u"a", u"A", u"á", u"ab", u"a b", u"a\u00A0b", u"a-b", u"a\u2013b", u"a'b", u"a.b",
+        u"a(b", u"a0b", u"acer", u"Acer", u"ÁCER", u"Acer a", u"Acer-a", u"cibule", u"čemeřice",
+        u"h", u"hvozdík", u"ch", u"Chmel", u"cH", u"CH", u"i", u"lipa", u"lípa", u"Lípa", u"r",
+        u"ř", u"Řepík", u"řepik", u"s", u"šeřík", u"Straußgras", u"Sørbus", u"Rosa ’Nostalgie’",
+        u"Rosa 'Gloria Dei'", u"Rosa canina", u"Picea\u030C", u"ž", u"javor001", u"javor002"};
+    // clang-format on
+    const CzechCollation collation;
+    std::vector<std::string> keys;
+    for (const Text& name : names) {
+        std::string key = "prefix";  // appended, not written over
+        collation.appendSortKey(name, key);
+        ASSERT_EQ(key.substr(0, 6), "prefix");
+        keys.push_back(key.substr(6));
+    }
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        for (std::size_t j = 0; j < names.size(); ++j) {
+            SCOPED_TRACE(toUtf8(names[i]) + " / " + toUtf8(names[j]));
+            EXPECT_EQ(sign(keys[i].compare(keys[j])), sign(collation.compare(names[i], names[j])));
+        }
+    }
 }
 
 }  // namespace

@@ -135,15 +135,14 @@ TEST_F(Plants, MoreThanAThousandPlantsSortByNameThenFileOrder) {
     EXPECT_EQ(k.StringGrid2.cell(0, 1200), u"1200");
 }
 
-// The reading moves the rows from what the sort tells of each key, not
-// from the keys: the lists and the table must be what the keys say all the
-// same. Names repeat and differ in Czech letters and case; the list is long
-// enough to be sorted in halves and pieces.
+// After the reading the lists and the table are what the sorted keys say.
+// Names repeat and differ in Czech letters and case; more than a thousand,
+// so that the numbers take four digits.
 TEST_F(Plants, ReadingLeavesTheTableAndListsAsTheSortedKeysSay) {
     const std::array<std::u16string_view, 6> stems{u"Čimičufuga", u"cimicifuga", u"Chmel",
                                                    u"hrachor",    u"Řepík",      u"Acer"};
     TextList names;
-    for (std::size_t i = 0; i < 9500; ++i) {
+    for (std::size_t i = 0; i < 2500; ++i) {
         const std::size_t bits = i * 2654435761u;
         names.push_back(Text(stems[bits % stems.size()]) + u" " +
                         fromUtf8(std::to_string((bits >> 8) % 50)) + u" - " +
@@ -231,6 +230,37 @@ TEST_F(Plants, BadRowNumberStopsTheMovesMidway) {
     EXPECT_EQ(column(2), (TextList{u"1", u"1", u"1"}));
     EXPECT_EQ(column(3), (TextList{u"1,00", u"2,00", u"3,00"}));
     EXPECT_EQ(k.ListBox5, (TextList{u"1", u"1", u"1"}));
+}
+
+// More keys than the table has item rows: nothing moves.
+TEST_F(Plants, MoreKeysThanRowsStopBeforeTheMoves) {
+    readWithMode(kOba, {u"Tilia - lípa", u"Acer - javor"});
+    k.ListBox3.push_back(u"Malus - jabloň003");
+    k.ListBox3.push_back(u"Buxus - zimostráz004");
+    k.ListBox4 = {u"kept"};
+    try {
+        k.TrideniRostlin();
+        FAIL() << "no error";
+    } catch (const std::exception& error) {
+        EXPECT_STREQ(error.what(), "List index out of bounds (4)");
+    }
+    EXPECT_EQ(column(1), (TextList{u"Tilia - lípa", u"Acer - javor"}));
+    EXPECT_EQ(k.ListBox4, (TextList{u"kept"}));
+}
+
+// A row number that is no number stops the moves as a bad one does.
+TEST_F(Plants, RowNumberThatIsNoNumberStopsTheMoves) {
+    readWithMode(kOba, {u"Tilia - lípa", u"Acer - javor"});
+    k.ListBox3 = {u"Acer - javor002", u"Tilia - lípax01"};
+    try {
+        k.TrideniRostlin();
+        FAIL() << "no error";
+    } catch (const std::exception& error) {
+        EXPECT_STREQ(error.what(), "'x01' is not a valid integer value");
+    }
+    EXPECT_EQ(column(1), (TextList{u"Acer - javor", u"Tilia - lípa"}));
+    EXPECT_EQ(column(3), (TextList{u"1,00", u"2,00"}));
+    EXPECT_EQ(k.ListBox4, (TextList{u"002", u"x01"}));
 }
 
 }  // namespace

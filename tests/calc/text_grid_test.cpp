@@ -122,40 +122,6 @@ TEST(TextGrid, CountsOnlyTheTextsItsCellsShow) {
     EXPECT_EQ(grid.textUnits(), 1u + 2u);
 }
 
-TEST(TextGrid, ReorderedRowsKeepTheirTextsAndTheOtherColumns) {
-    TextGrid grid(3, 4);
-    for (int row = 0; row < 4; ++row) {
-        for (int column = 0; column < 3; ++column)
-            grid.setCell(column, row,
-                         std::u16string(1 + row, static_cast<char16_t>(u'a' + column)));
-    }
-    ASSERT_TRUE(grid.reorderRows(1, {3, 1, 2}, 1, 2));
-    EXPECT_EQ(grid.cell(0, 1), u"aa");  // column 0 stays
-    EXPECT_EQ(grid.cell(1, 1), u"bbbb");
-    EXPECT_EQ(grid.cell(2, 1), u"cccc");
-    EXPECT_EQ(grid.cell(1, 2), u"bb");
-    EXPECT_EQ(grid.cell(2, 3), u"ccc");
-    EXPECT_EQ(grid.cell(1, 0), u"b");  // the row before stays
-    // A cell written over in place afterwards changes no other cell.
-    grid.setCell(1, 1, u"xy");
-    EXPECT_EQ(grid.cell(1, 1), u"xy");
-    EXPECT_EQ(grid.cell(1, 2), u"bb");
-    EXPECT_EQ(grid.cell(1, 3), u"bbb");
-    EXPECT_EQ(grid.textUnits(), 1u * 3 + 2 * 3 + 3 * 3 + 4 * 3 - 2);
-}
-
-TEST(TextGrid, ReorderingRefusesRepeatedRowsAndOutsideColumns) {
-    TextGrid grid(2, 3);
-    grid.setCell(1, 1, u"one");
-    grid.setCell(1, 2, u"two");
-    const TextGrid before = grid;
-    EXPECT_FALSE(grid.reorderRows(1, {1, 1}, 1, 1));  // a row twice
-    EXPECT_FALSE(grid.reorderRows(1, {2, 3}, 1, 1));  // a row outside the range
-    EXPECT_FALSE(grid.reorderRows(1, {2, 1}, 1, 2));  // a column outside the grid
-    EXPECT_FALSE(grid.reorderRows(2, {2, 3}, 0, 1));  // rows beyond the grid
-    EXPECT_EQ(grid, before);
-}
-
 TEST(TextGrid, KeepsEveryCellThroughManyReplacements) {
     // Replacements leave unused texts behind until they are given up.
     TextGrid grid(3, 100);
