@@ -20,9 +20,9 @@
 #include "calc/kalkulace.h"
 #include "export/generovat_tabulku.h"
 #include "platform/unicode.h"
-#include "xls/save_as.h"
-#include "xls/workbook.h"
-#include "xls/worksheets.h"
+#include "xls/io/save_as.h"
+#include "xls/model/workbook.h"
+#include "xls/model/worksheets.h"
 
 namespace ek::bench {
 namespace {

@@ -13,7 +13,7 @@
 #include "bench/stream_floor.h"
 #include "export/category_sheet_layout.h"
 #include "export/category_sheets.h"
-#include "xls/workbook.h"
+#include "xls/model/workbook.h"
 
 namespace ek::bench {
 namespace {

@@ -15,8 +15,8 @@
 #include "bench/scratch_folder.h"
 #include "export/category_sheet_layout.h"
 #include "export/category_sheets.h"
-#include "xls/save_as.h"
-#include "xls/workbook.h"
+#include "xls/io/save_as.h"
+#include "xls/model/workbook.h"
 
 namespace ek::bench {
 namespace {

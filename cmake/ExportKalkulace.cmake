@@ -1,6 +1,6 @@
 # ek_add_library(NAME [DEPS dep...] [PRIVATE_DEPS dep...])
 # A static library made of every .cpp in the calling folder; the folder's
-# parent is the include root, so code includes "xls/workbook.h" and so on.
+# parent is the include root, so code includes "calc/kalkulace.h" and so on.
 function(ek_add_library name)
   cmake_parse_arguments(ARG "" "" "DEPS;PRIVATE_DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
@@ -17,12 +17,17 @@ function(ek_add_library name)
   target_link_libraries(${name} PUBLIC ${ARG_DEPS} PRIVATE ${ARG_PRIVATE_DEPS})
 endfunction()
 
-# ek_add_tests(FOLDER DEPS dep...)
-# One GoogleTest executable per *_test.cpp in tests/FOLDER, so that one
-# broken test file never stops the others from building.
+# ek_add_tests(FOLDER [SUBFOLDERS sub...] DEPS dep...)
+# One GoogleTest executable per *_test.cpp in tests/FOLDER and in the given
+# sub-folders of it, FOLDER_<stem> each, so that one broken test file never
+# stops the others from building.
 function(ek_add_tests folder)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
-  file(GLOB test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*_test.cpp)
+  cmake_parse_arguments(ARG "" "" "SUBFOLDERS;DEPS" ${ARGN})
+  set(patterns ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*_test.cpp)
+  foreach(subfolder ${ARG_SUBFOLDERS})
+    list(APPEND patterns ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/${subfolder}/*_test.cpp)
+  endforeach()
+  file(GLOB test_sources CONFIGURE_DEPENDS ${patterns})
   foreach(source ${test_sources})
     get_filename_component(stem ${source} NAME_WE)
     set(target ${folder}_${stem})

@@ -4,10 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "xls/borders.h"
-#include "xls/font.h"
-#include "xls/interior.h"
-#include "xls/range.h"
+#include "xls/xls.h"
 
 namespace ek::exporter {
 

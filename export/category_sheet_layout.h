@@ -6,7 +6,7 @@
 #include "calc/text.h"
 #include "calc/text_grid.h"
 #include "export/category_sheets.h"
-#include "xls/worksheet.h"
+#include "xls/xls.h"
 
 namespace ek::exporter {
 

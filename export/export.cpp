@@ -4,7 +4,7 @@
 
 #include "export/export_paths.h"
 #include "export/generovat_tabulku.h"
-#include "xls/save_as.h"
+#include "xls/xls.h"
 
 namespace ek::exporter {
 

@@ -4,7 +4,7 @@
 #include "export/category_sheets.h"
 #include "export/export_paths.h"
 #include "export/sheet_limits.h"
-#include "xls/save_as.h"
+#include "xls/xls.h"
 
 namespace ek::exporter {
 

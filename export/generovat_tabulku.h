@@ -2,7 +2,7 @@
 // The export of the loaded calculation as a workbook file.
 
 #include "calc/kalkulace.h"
-#include "xls/workbook.h"
+#include "xls/xls.h"
 
 namespace ek::exporter {
 

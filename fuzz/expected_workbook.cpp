@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "xls/sheet_name.h"
+#include "xls/model/sheet_name.h"
 
 namespace ek::fuzz {
 

@@ -7,7 +7,7 @@
 
 #include "fuzz/expected_workbook.h"
 #include "fuzz/fuzz_input.h"
-#include "xls/variant.h"
+#include "xls/model/variant.h"
 
 namespace ek::fuzz {
 

@@ -25,12 +25,12 @@
 #include "support/biff_reader.h"
 #include "support/biff_stream.h"
 #include "support/cfb_reader.h"
-#include "xls/borders.h"
-#include "xls/errors.h"
-#include "xls/font.h"
-#include "xls/interior.h"
-#include "xls/save_as.h"
-#include "xls/workbook.h"
+#include "xls/formats/borders.h"
+#include "xls/formats/font.h"
+#include "xls/formats/interior.h"
+#include "xls/io/save_as.h"
+#include "xls/model/errors.h"
+#include "xls/model/workbook.h"
 
 namespace ek::fuzz {
 namespace {

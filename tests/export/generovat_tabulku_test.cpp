@@ -17,8 +17,8 @@
 #include "scratch_folder.h"
 #include "support/reading_fixture.h"
 #include "support/sample_files.h"
-#include "xls/save_as.h"
-#include "xls/workbook.h"
+#include "xls/io/save_as.h"
+#include "xls/model/workbook.h"
 
 namespace ek::exporter {
 namespace {

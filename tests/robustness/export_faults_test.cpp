@@ -26,9 +26,9 @@
 #include "robustness/real_folder.h"
 #include "robustness/real_session.h"
 #include "support/sample_files.h"
-#include "xls/file_system.h"
-#include "xls/save_as.h"
-#include "xls/workbook.h"
+#include "xls/io/file_system.h"
+#include "xls/io/save_as.h"
+#include "xls/model/workbook.h"
 
 namespace ek::test {
 namespace {

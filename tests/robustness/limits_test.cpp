@@ -25,8 +25,8 @@
 #include "support/host_folders.h"
 #include "support/reading_fixture.h"
 #include "support/sample_files.h"
-#include "xls/errors.h"
-#include "xls/workbook.h"
+#include "xls/model/errors.h"
+#include "xls/model/workbook.h"
 
 namespace ek::test {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <stdexcept>
 
-#include "xls/workbook.h"
-#include "xls/workbook_writer.h"
+#include "xls/biff/workbook_writer.h"
+#include "xls/model/workbook.h"
 
 namespace biff {
 namespace {

@@ -11,8 +11,8 @@
 
 #include "platform/platform.h"
 #include "support/scratch_folder.h"
-#include "xls/save_as.h"
-#include "xls/workbook.h"
+#include "xls/io/save_as.h"
+#include "xls/model/workbook.h"
 
 namespace ek::test {
 namespace {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "xls/compound_file.h"
+#include "xls/cfb/compound_file.h"
 
 namespace {
 

@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "xls/borders.h"
-#include "xls/font.h"
-#include "xls/interior.h"
-#include "xls/save_as.h"
-#include "xls/workbook.h"
+#include "xls/formats/borders.h"
+#include "xls/formats/font.h"
+#include "xls/formats/interior.h"
+#include "xls/io/save_as.h"
+#include "xls/model/workbook.h"
 
 namespace {
 

@@ -1,0 +1,31 @@
+#pragma once
+
+// MemorySaveTarget, the save target that collects a compound file in memory for
+// SaveToMemory.
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "xls/io/save_target.h"
+
+namespace xls {
+
+// Collects a compound file in memory and appends it, whole, to the caller's
+// buffer on commit(); on any failure the caller's buffer is left as it was.
+class MemorySaveTarget final : public SaveTarget {
+  public:
+    // `destination` must outlive the target.
+    explicit MemorySaveTarget(std::vector<std::uint8_t>& destination) : destination_(destination) {}
+
+    // False only when memory runs out.
+    bool writeAt(std::uint64_t offset, std::span<const std::uint8_t> bytes) override;
+    CommitResult commit() override;
+
+  private:
+    std::vector<std::uint8_t>& destination_;
+    std::vector<std::uint8_t> bytes_;
+    bool failed_ = false;
+};
+
+}  // namespace xls
