@@ -215,7 +215,7 @@ TEST_F(TForm1Test, FollowingTheFolderKeepsTheSelectedFileAndReadsNothing) {
     open();
     clickFile(kWorkedExample);
     const fs::path current = fs::current_path();
-    fs::copy_file(materialList(kWorkedExample), materialFolder() / "Altán.txt");
+    fs::copy_file(materialList(kWorkedExample), materialFolder() / u"Altán.txt");
     fs::remove(materialList(kLargerSample));
     form().materialFolderChanged();
     EXPECT_EQ(view.FileListBox1.names, (calc::TextList{u"Altán.txt", kWorkedExample}));
