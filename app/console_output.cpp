@@ -19,19 +19,6 @@ bool isContinuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
 }
 
-// Length of the sequence `lead` starts, 0 when it starts none.
-std::size_t sequenceLength(unsigned char lead) {
-    if (lead < 0x80)
-        return 1;
-    if (lead >= 0xC2 && lead <= 0xDF)
-        return 2;
-    if (lead >= 0xE0 && lead <= 0xEF)
-        return 3;
-    if (lead >= 0xF0 && lead <= 0xF4)
-        return 4;
-    return 0;
-}
-
 // How many bytes at the end of `bytes` begin a sequence that the next piece
 // may complete: a lead byte followed by fewer continuation bytes than it
 // needs. Anything else is decoded now, as the whole text would decode it.
@@ -41,7 +28,7 @@ std::size_t incompleteTail(std::string_view bytes) {
         const auto byte = static_cast<unsigned char>(bytes[bytes.size() - tail]);
         if (isContinuation(byte))
             continue;
-        return sequenceLength(byte) > tail ? tail : 0;
+        return static_cast<std::size_t>(platform::utf8SequenceLength(byte)) > tail ? tail : 0;
     }
     return 0;
 }

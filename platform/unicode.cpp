@@ -41,8 +41,9 @@ void appendUtf16(std::u16string& out, char32_t code) {
     }
 }
 
-// Length of the UTF-8 sequence led by `lead`, 0 when it cannot lead one.
-int sequenceLength(unsigned char lead) {
+}  // namespace
+
+int utf8SequenceLength(unsigned char lead) {
     if (lead < 0x80)
         return 1;
     if (lead >= 0xC2 && lead <= 0xDF)
@@ -53,8 +54,6 @@ int sequenceLength(unsigned char lead) {
         return 4;
     return 0;
 }
-
-}  // namespace
 
 std::string toUtf8(std::u16string_view text) {
     std::string out;
@@ -79,7 +78,7 @@ std::u16string fromUtf8(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size()) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        const int length = sequenceLength(lead);
+        const int length = utf8SequenceLength(lead);
         if (length == 0 || i + length > text.size()) {
             out += static_cast<char16_t>(kReplacement);
             ++i;

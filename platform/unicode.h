@@ -10,4 +10,8 @@ namespace ek::platform {
 std::string toUtf8(std::u16string_view text);
 std::u16string fromUtf8(std::string_view text);
 
+// Length of the UTF-8 sequence that `lead` begins (1 to 4), 0 when it
+// begins none (a continuation byte, an overlong or out-of-range lead).
+int utf8SequenceLength(unsigned char lead);
+
 }  // namespace ek::platform

@@ -118,7 +118,7 @@ void (TForm1::*buttonClick(int id))() {
 }  // namespace
 
 DeveloperPanel::DeveloperPanel(HWND owner) {
-    registerWindowClass(kClassName, &DeveloperPanel::windowProcedure);
+    registerWindowClass(kClassName, &objectWindowProcedure<DeveloperPanel>);
     window_.reset(::CreateWindowExW(0, kClassName, kTitle, kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                                     CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
                                     ::GetModuleHandleW(nullptr), this));
@@ -260,20 +260,6 @@ LRESULT DeveloperPanel::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
     }
     return ::DefWindowProcW(window_.get(), message, wParam, lParam);
-}
-
-LRESULT CALLBACK DeveloperPanel::windowProcedure(HWND window, UINT message, WPARAM wParam,
-                                                 LPARAM lParam) {
-    auto* panel = windowObject<DeveloperPanel>(window, message, lParam);
-    // Messages before CreateWindowExW has returned find window_ still empty.
-    if (panel == nullptr || panel->window_.get() != window)
-        return ::DefWindowProcW(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        // Destroyed with its owner: nothing is left to destroy later.
-        panel->window_.release();
-        return ::DefWindowProcW(window, message, wParam, lParam);
-    }
-    return panel->handle(message, wParam, lParam);
 }
 
 }  // namespace ek::app::win32

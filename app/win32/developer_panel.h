@@ -39,8 +39,8 @@ class DeveloperPanel {
     void showPriceList(const calc::TextGrid& grid);
 
   private:
-    static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam,
-                                            LPARAM lParam);
+    template <typename Object>
+    friend LRESULT CALLBACK objectWindowProcedure(HWND, UINT, WPARAM, LPARAM);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void createControls();
     void applyDpi(unsigned dpi);

@@ -74,7 +74,7 @@ class DisabledWindow {
 }  // namespace
 
 MainWindow::MainWindow() {
-    registerWindowClass(kClassName, &MainWindow::windowProcedure);
+    registerWindowClass(kClassName, &objectWindowProcedure<MainWindow>);
     window_.reset(::CreateWindowExW(kExStyle, kClassName, kTitle, kStyle, CW_USEDEFAULT,
                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                                     ::GetModuleHandleW(nullptr), this));
@@ -426,19 +426,6 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
     }
     return ::DefWindowProcW(window, message, wParam, lParam);
-}
-
-LRESULT CALLBACK MainWindow::windowProcedure(HWND window, UINT message, WPARAM wParam,
-                                             LPARAM lParam) {
-    auto* mainWindow = windowObject<MainWindow>(window, message, lParam);
-    // Messages before CreateWindowExW has returned find window_ still empty.
-    if (mainWindow == nullptr || mainWindow->window_.get() != window)
-        return ::DefWindowProcW(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        mainWindow->window_.release();
-        return ::DefWindowProcW(window, message, wParam, lParam);
-    }
-    return mainWindow->handle(message, wParam, lParam);
 }
 
 }  // namespace ek::app::win32

@@ -55,8 +55,8 @@ class MainWindow final : public TForm1View {
     void closeWindow() override;
 
   private:
-    static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam,
-                                            LPARAM lParam);
+    template <typename Object>
+    friend LRESULT CALLBACK objectWindowProcedure(HWND, UINT, WPARAM, LPARAM);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void createControls();
     void createTabs();

@@ -24,4 +24,21 @@ Object* windowObject(HWND window, UINT message, LPARAM lParam) {
     return object;
 }
 
+// The window procedure of a top-level window that an Object keeps as its
+// UniqueWindow `window_` and whose messages it answers in `handle`. Messages
+// before CreateWindowExW has returned find `window_` still empty and get the
+// default handling; at WM_NCDESTROY the system destroys the window, so the
+// object lets go of it.
+template <typename Object>
+LRESULT CALLBACK objectWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    Object* object = windowObject<Object>(window, message, lParam);
+    if (object == nullptr || object->window_.get() != window)
+        return ::DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        object->window_.release();
+        return ::DefWindowProcW(window, message, wParam, lParam);
+    }
+    return object->handle(message, wParam, lParam);
+}
+
 }  // namespace ek::app::win32
