@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "xls/biff/globals_writer.h"
-#include "xls/biff/sheet_writer_cells.h"
+#include "xls/biff/sheet_writer.h"
 #include "xls/model/workbook.h"
 
 namespace xls {
@@ -34,11 +34,7 @@ void buildGlobalsAndBodies(WorkbookStream& stream, const TXLSWorkbook& workbook)
     const SheetWriteContext context{workbook.XFList(), workbook.StringTable()};
     stream.sheets.reserve(static_cast<std::size_t>(sheets.Count()));
     for (int position = 1; position <= sheets.Count(); ++position) {
-        const IXLSWorksheet& sheet = *sheets.Item(position);
-        std::vector<CellTablePart> parts;
-        for (const CellTableRows& rows : splitCellTable(sheet, 1))
-            parts.push_back(buildCellTablePart(sheet, context, rows));
-        stream.sheets.push_back(finishSheetBody(sheet, context, std::move(parts)));
+        stream.sheets.push_back(buildSheetBody(*sheets.Item(position), context));
     }
 }
 
