@@ -54,8 +54,10 @@ void writeBytes(const fs::path& path, const Bytes& bytes) {
               static_cast<std::streamsize>(bytes.size()));
 }
 
+// Absolute: on Windows a path from the source folder has no drive, and the
+// reading changes the current directory (and with it the drive).
 fs::path goldenFolder() {
-    return pathFromUtf8(EK_SOURCE_DIR) / pathFromUtf8("tests/export/golden");
+    return fs::absolute(pathFromUtf8(EK_SOURCE_DIR) / pathFromUtf8("tests/export/golden"));
 }
 
 // Where two files part: in the "Workbook" stream, the first record that
@@ -111,6 +113,7 @@ class GoldenWorkbook : public ::testing::TestWithParam<GoldenCase> {};
 
 TEST_P(GoldenWorkbook, IsWrittenByteForByte) {
     const GoldenCase& golden = GetParam();
+    const fs::path goldenFile = goldenFolder() / (std::string(golden.name) + ".xls");
     const TemporaryFolder folder("ek-golden-");
     const fs::path documents = folder.path() / "Documents";
     fs::copy(pathFromUtf8(EK_SOURCE_DIR) / pathFromUtf8("samples/Documents"), documents,
@@ -140,7 +143,6 @@ TEST_P(GoldenWorkbook, IsWrittenByteForByte) {
     fs::path workbook = materialLists / pathFromUtf8(golden.listFile);
     workbook.replace_extension(".xls");
     const Bytes written = fileBytes(workbook);
-    const fs::path goldenFile = goldenFolder() / (std::string(golden.name) + ".xls");
     if (std::getenv("EK_UPDATE_GOLDEN") != nullptr) {
         writeBytes(goldenFile, written);
         GTEST_SKIP() << "written " << utf8Of(goldenFile);
