@@ -179,23 +179,13 @@ void finishBody(SheetRecordLists& lists, const IXLSWorksheet& sheet,
 }  // namespace
 
 std::size_t SheetRecordLists::length() const {
-    std::size_t total = head.length() + settings.length() + drawings.length() + tail.length();
-    for (const RecordList& part : cellTable) {
-        total += part.length();
-    }
-    return total;
+    return head.length() + settings.length() + cellTable.length() + drawings.length() +
+           tail.length();
 }
 
 bool SheetRecordLists::writeTo(ByteSink& sink) const {
-    if (!head.writeTo(sink) || !settings.writeTo(sink)) {
-        return false;
-    }
-    for (const RecordList& part : cellTable) {
-        if (!part.writeTo(sink)) {
-            return false;
-        }
-    }
-    return drawings.writeTo(sink) && tail.writeTo(sink);
+    return head.writeTo(sink) && settings.writeTo(sink) && cellTable.writeTo(sink) &&
+           drawings.writeTo(sink) && tail.writeTo(sink);
 }
 
 SheetRecordLists buildSheetRecords(const IXLSWorksheet& sheet, const SheetWriteContext& context,
@@ -206,17 +196,8 @@ SheetRecordLists buildSheetRecords(const IXLSWorksheet& sheet, const SheetWriteC
 }
 
 SheetRecordLists buildSheetBody(const IXLSWorksheet& sheet, const SheetWriteContext& context) {
-    std::vector<CellTablePart> parts;
-    for (const CellTableRows rows : splitCellTable(sheet, 1)) {
-        parts.push_back(buildCellTablePart(sheet, context, rows));
-    }
-    return finishSheetBody(sheet, context, std::move(parts));
-}
-
-SheetRecordLists finishSheetBody(const IXLSWorksheet& sheet, const SheetWriteContext& context,
-                                 std::vector<CellTablePart> parts) {
     SheetRecordLists lists;
-    CellTableSummary cells = joinCellTableParts(sheet, std::move(parts), lists.cellTable);
+    CellTableSummary cells = buildCellTable(sheet, context, lists.cellTable);
     finishBody(lists, sheet, context, std::move(cells));
     return lists;
 }

@@ -15,7 +15,6 @@ namespace xls {
 class IXLSWorksheet;
 class TXLSStringTable;
 class TXLSXFList;
-struct CellTablePart;
 
 // Where a sheet's DBCELL records lie in its cell table, for its INDEX.
 struct CellTableIndex {
@@ -26,11 +25,9 @@ struct CellTableIndex {
 
 // One worksheet substream as five record lists, written in this order.
 struct SheetRecordLists {
-    RecordList head;      // BOF, INDEX
-    RecordList settings;  // CALCMODE .. DIMENSIONS
-    // ROW, cell records and DBCELL, by blocks of 32 rows; in parts built
-    // side by side, written one after the other.
-    std::vector<RecordList> cellTable;
+    RecordList head;       // BOF, INDEX
+    RecordList settings;   // CALCMODE .. DIMENSIONS
+    RecordList cellTable;  // ROW, cell records and DBCELL, by blocks of 32 rows
     RecordList drawings;   // none: the library holds no shapes or comments
     RecordList tail;       // BOTTOMMARGIN .. EOF
     CellTableIndex index;  // what the head is built from
@@ -53,13 +50,10 @@ SheetRecordLists buildSheetRecords(const IXLSWorksheet& sheet, const SheetWriteC
                                    std::uint32_t bofOffset);
 
 // The same in two steps: every list but the head, which does not depend on
-// where the sheet lies (sheets may be built side by side, on several
-// threads), then the head once the sheet's BOF offset is known. The head's
-// length is the same for any offset.
+// where the sheet lies, then the head once the sheet's BOF offset is known
+// (after the sheets before it are built). The head's length is the same for
+// any offset.
 SheetRecordLists buildSheetBody(const IXLSWorksheet& sheet, const SheetWriteContext& context);
-// The body around a cell table built in parts (see splitCellTable).
-SheetRecordLists finishSheetBody(const IXLSWorksheet& sheet, const SheetWriteContext& context,
-                                 std::vector<CellTablePart> parts);
 // Called once per body.
 void placeSheet(SheetRecordLists& lists, std::uint32_t bofOffset);
 

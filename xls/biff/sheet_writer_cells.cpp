@@ -273,16 +273,17 @@ void dbCellOffsets(std::uint32_t blockStart, const std::vector<std::uint32_t>& f
 
 namespace {
 
-// The blocks of the rows `rows` (the first a block's start) into `cellTable`.
+// The blocks of the rows `firstRow` (a block's start) to `lastRow` into
+// `cellTable`.
 CellTableSummary buildBlocks(const IXLSWorksheet& sheet, const SheetWriteContext& context,
-                             CellTableRows part, RecordList& cellTable) {
+                             int firstRow, int lastRow, RecordList& cellTable) {
     CellTableSummary summary;
     const TXLSRowInfoList& rows = sheet.Rows();
     CellRecordWriter cells(sheet, context, cellTable);
     std::vector<std::uint32_t> firstCells;
     std::vector<std::uint16_t> offsets;
-    for (int blockStart = part.firstRow; blockStart <= part.lastRow; blockStart += kRowsPerBlock) {
-        const int blockEnd = std::min(blockStart + kRowsPerBlock - 1, part.lastRow);
+    for (int blockStart = firstRow; blockStart <= lastRow; blockStart += kRowsPerBlock) {
+        const int blockEnd = std::min(blockStart + kRowsPerBlock - 1, lastRow);
         const auto blockBegin = static_cast<std::uint32_t>(cellTable.length());
         for (int row = blockStart; row <= blockEnd; ++row) {
             if (const TXLSRowInfo* info = rows.Find(RowIndex{static_cast<std::uint16_t>(row)})) {
@@ -308,76 +309,23 @@ CellTableSummary buildBlocks(const IXLSWorksheet& sheet, const SheetWriteContext
     return summary;
 }
 
-std::optional<records::Extent> joinedExtent(const std::optional<records::Extent>& a,
-                                            const std::optional<records::Extent>& b) {
-    if (!a || !b) {
-        return a ? a : b;
-    }
-    return records::Extent{
-        std::min(a->firstRow, b->firstRow), std::max(a->lastRowPlus1, b->lastRowPlus1),
-        std::min(a->firstColumn, b->firstColumn), std::max(a->lastColumnPlus1, b->lastColumnPlus1)};
-}
-
-// Blocks too few to be worth a thread of their own.
-constexpr int kRowsPerPartAtLeast = 64 * kRowsPerBlock;
-
 }  // namespace
 
-std::vector<CellTableRows> splitCellTable(const IXLSWorksheet& sheet, std::size_t maxParts) {
+CellTableSummary buildCellTable(const IXLSWorksheet& sheet, const SheetWriteContext& context,
+                                RecordList& cellTable) {
     const TXLSRowInfoList& rows = sheet.Rows();
     const std::optional<RowIndex> lowest = rows.LowestRow();
     const std::optional<RowIndex> highest = rows.HighestRow();
     if (!lowest || !highest) {
-        return {};
-    }
-    const int firstRow = lowest->value;
-    const int lastRow = highest->value;
-    const int blocks = (lastRow - firstRow) / kRowsPerBlock + 1;
-    const int parts = std::clamp(blocks * kRowsPerBlock / kRowsPerPartAtLeast, 1,
-                                 static_cast<int>(std::max<std::size_t>(1, maxParts)));
-    std::vector<CellTableRows> split;
-    for (int part = 0; part < parts; ++part) {
-        const int fromBlock = blocks * part / parts;
-        const int toBlock = blocks * (part + 1) / parts;  // exclusive
-        split.push_back({firstRow + fromBlock * kRowsPerBlock,
-                         std::min(lastRow, firstRow + toBlock * kRowsPerBlock - 1)});
-    }
-    return split;
-}
-
-CellTablePart buildCellTablePart(const IXLSWorksheet& sheet, const SheetWriteContext& context,
-                                 CellTableRows rows) {
-    CellTablePart part;
-    part.summary = buildBlocks(sheet, context, rows, part.records);
-    return part;
-}
-
-CellTableSummary joinCellTableParts(const IXLSWorksheet& sheet, std::vector<CellTablePart> parts,
-                                    std::vector<RecordList>& cellTable) {
-    CellTableSummary summary;
-    const TXLSRowInfoList& rows = sheet.Rows();
-    const std::optional<RowIndex> lowest = rows.LowestRow();
-    const std::optional<RowIndex> highest = rows.HighestRow();
-    if (!lowest || !highest || parts.empty()) {
-        RecordList empty;
+        CellTableSummary summary;
         summary.dbCellPositions.push_back(0);
-        records::addDbCell(empty, 0, {});
-        cellTable.push_back(std::move(empty));
+        records::addDbCell(cellTable, 0, {});
         return summary;
     }
+    CellTableSummary summary =
+        buildBlocks(sheet, context, lowest->value, highest->value, cellTable);
     summary.firstRow = static_cast<std::uint32_t>(lowest->value);
     summary.lastRowPlus1 = static_cast<std::uint32_t>(highest->value + 1);
-    std::uint32_t partStart = 0;
-    for (CellTablePart& part : parts) {
-        for (const std::uint32_t position : part.summary.dbCellPositions) {
-            summary.dbCellPositions.push_back(partStart + position);
-        }
-        summary.extent = joinedExtent(summary.extent, part.summary.extent);
-        summary.highestRowOutlineLevel =
-            std::max(summary.highestRowOutlineLevel, part.summary.highestRowOutlineLevel);
-        partStart += static_cast<std::uint32_t>(part.records.length());
-        cellTable.push_back(std::move(part.records));
-    }
     return summary;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
-// The cell table of a worksheet substream (ROW, cell and DBCELL records), built
-// in parts side by side and joined into the very bytes of a one-pass build.
+// The cell table of a worksheet substream: its ROW, cell and DBCELL records.
 
 #include <cstdint>
 #include <optional>
@@ -25,28 +24,11 @@ struct CellTableSummary {
     std::uint8_t highestRowOutlineLevel = 0;
 };
 
-// A sheet's ROW, cell and DBCELL records: blocks of 32 rows counted from the
-// lowest row with an entry, each block's ROW records first, then its rows'
-// cells, then its DBCELL. Built in parts of whole blocks, side by side:
-// the rows of a part, first to last (the first at a block's start).
-struct CellTableRows {
-    int firstRow = 0;
-    int lastRow = -1;
-};
-// At most `maxParts` parts of about equal rows; a small table stays whole.
-// None for a sheet without row entries.
-std::vector<CellTableRows> splitCellTable(const IXLSWorksheet& sheet, std::size_t maxParts);
-
-struct CellTablePart {
-    RecordList records;
-    CellTableSummary summary;  // DBCELL positions within this part
-};
-CellTablePart buildCellTablePart(const IXLSWorksheet& sheet, const SheetWriteContext& context,
-                                 CellTableRows rows);
-
-// The parts' records, in order, moved one after the other into `cellTable`
-// (which keeps them as lists of their own), and their summaries as one.
-CellTableSummary joinCellTableParts(const IXLSWorksheet& sheet, std::vector<CellTablePart> parts,
-                                    std::vector<RecordList>& cellTable);
+// A sheet's ROW, cell and DBCELL records, appended to `cellTable`: blocks
+// of 32 rows counted from the lowest row with an entry, each block's ROW
+// records first, then its rows' cells, then its DBCELL. A sheet without row
+// entries gets one empty DBCELL.
+CellTableSummary buildCellTable(const IXLSWorksheet& sheet, const SheetWriteContext& context,
+                                RecordList& cellTable);
 
 }  // namespace xls
