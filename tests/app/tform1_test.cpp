@@ -16,6 +16,7 @@
 #include "support/biff_stream.h"
 #include "support/cfb_reader.h"
 #include "support/recording_automation.h"
+#include "support/sample_documents.h"
 #include "support/temporary_folder.h"
 
 namespace ek::test {
@@ -30,10 +31,7 @@ class TForm1Test : public ::testing::Test {
   protected:
     TForm1Test() {
         fs::create_directories(startDirectory());
-        fs::copy(pathFromUtf8(EK_SOURCE_DIR) / pathFromUtf8("samples/Documents"), documents(),
-                 fs::copy_options::recursive);
         // The tool notes the start directory and looks for its OpenOffice path there.
-        previousDirectory_ = fs::current_path();
         fs::current_path(startDirectory());
         platform::SystemPlatformOptions options;
         options.documentsFolder = platformPathOf(documents());
@@ -41,10 +39,6 @@ class TForm1Test : public ::testing::Test {
         automation_.registerStandIn(platform::kSpreadsheetProgramId, [log = automationLog] {
             return std::make_unique<RecordingObject>(u"application", log);
         });
-    }
-    ~TForm1Test() override {
-        form_.reset();
-        fs::current_path(previousDirectory_);
     }
 
     // The window as a view creates it: FormCreate, then the first show.
@@ -64,9 +58,9 @@ class TForm1Test : public ::testing::Test {
         form().FileListBox1Click(static_cast<int>(found - names.begin()));
     }
 
-    fs::path documents() const { return root_.path() / "Documents"; }
-    fs::path startDirectory() const { return root_.path() / "start"; }
-    fs::path materialFolder() const { return documents() / "Verdigo 2016" / "Material Lists"; }
+    fs::path documents() const { return samples_.documents(); }
+    fs::path startDirectory() const { return samples_.root() / "start"; }
+    fs::path materialFolder() const { return samples_.materialLists(); }
     fs::path materialList(const std::u16string& name) const { return materialFolder() / name; }
     fs::path workbook() const { return materialFolder() / "Zahrada u domu.xls"; }
     std::set<fs::path> folderEntries() const {
@@ -81,8 +75,8 @@ class TForm1Test : public ::testing::Test {
         std::make_shared<std::vector<AutomationCall>>();
 
   private:
-    TemporaryFolder root_{"ek-window-"};
-    fs::path previousDirectory_;
+    SampleDocuments samples_{"ek-window-"};
+    const CurrentDirectoryKept currentDirectory_;  // back before the samples go
     std::unique_ptr<platform::Platform> system_;
     platform::Automation automation_;
     std::unique_ptr<app::TForm1> form_;

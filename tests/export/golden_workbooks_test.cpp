@@ -22,6 +22,7 @@
 #include "platform/unicode.h"
 #include "support/biff_reader.h"
 #include "support/cfb_reader.h"
+#include "support/sample_documents.h"
 #include "support/temporary_folder.h"
 #include "xls/io/save_as.h"
 
@@ -96,34 +97,18 @@ std::string firstDifference(const Bytes& expected, const Bytes& actual) {
     return out.str();
 }
 
-// The reading makes the material-list folder the current directory; the
-// test's own goes back before the folder is removed.
-class CurrentDirectoryKept {
-  public:
-    CurrentDirectoryKept() : kept_(fs::current_path()) {}
-    ~CurrentDirectoryKept() { fs::current_path(kept_); }
-    CurrentDirectoryKept(const CurrentDirectoryKept&) = delete;
-    CurrentDirectoryKept& operator=(const CurrentDirectoryKept&) = delete;
-
-  private:
-    fs::path kept_;
-};
-
 class GoldenWorkbook : public ::testing::TestWithParam<GoldenCase> {};
 
 TEST_P(GoldenWorkbook, IsWrittenByteForByte) {
     const GoldenCase& golden = GetParam();
     const fs::path goldenFile = goldenFolder() / (std::string(golden.name) + ".xls");
-    const TemporaryFolder folder("ek-golden-");
-    const fs::path documents = folder.path() / "Documents";
-    fs::copy(pathFromUtf8(EK_SOURCE_DIR) / pathFromUtf8("samples/Documents"), documents,
-             fs::copy_options::recursive);
-    const fs::path materialLists = documents / pathFromUtf8("Verdigo 2016/Material Lists");
+    const SampleDocuments samples("ek-golden-");
+    const fs::path materialLists = samples.materialLists();
     fs::copy_file(goldenFolder() / pathFromUtf8("Dva tisíce položek.txt"),
                   materialLists / pathFromUtf8("Dva tisíce položek.txt"));
 
     platform::SystemPlatformOptions options;
-    options.documentsFolder = platformPathOf(documents);
+    options.documentsFolder = platformPathOf(samples.documents());
     options.messageSink = [](const std::u16string& text) {
         ADD_FAILURE() << platform::toUtf8(text);
     };
