@@ -133,24 +133,6 @@ void Kalkulace::buildCategoryFromIndex(std::size_t index) {
     table.setRowCount(totalRow + 1);
     const PlantNameMode mode = plantNameMode(RadioGroup2);
     const std::size_t keyWidth = plantKeyWidth(static_cast<std::size_t>(itemCount));
-    // The table's texts, at most those of its lines and a row number each,
-    // in one step rather than grown by half again and again.
-    // A plant name loses at least the field's first ten and last character,
-    // a price its currency suffix.
-    std::size_t units = 0;
-    const auto shortened = [](std::size_t length, std::size_t cut) {
-        return length > cut ? length - cut : 0;
-    };
-    for (int row = 1; row < totalRow; ++row) {
-        const int source = static_cast<int>(start) + row;
-        const std::size_t name = StringGrid1.cell(kNameColumn, source).size();
-        units += category.plants ? shortened(name, 11) : name;
-        units += StringGrid1.cell(kQuantityColumn, source).size();
-        units += shortened(StringGrid1.cell(kUnitPriceColumn, source).size(), 3);
-        units += shortened(StringGrid1.cell(kLineTotalColumn, source).size(), 3);
-        units += 6;
-    }
-    table.reserveTexts(units);
     if (category.plants)
         ListBox3.reserve(static_cast<std::size_t>(itemCount));  // a key a row
 

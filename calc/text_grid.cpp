@@ -35,10 +35,6 @@ void TextGrid::setRowCount(int rows) {
     dropUnusedTexts();
 }
 
-void TextGrid::reserveTexts(std::size_t units) {
-    texts_.reserve(std::min(texts_.size() + units, kMostUnits));
-}
-
 void TextGrid::replaceCell(int column, int row, std::u16string_view value) {
     if (row < 0 || row >= rows_ || column < 0) {
         throw std::out_of_range("TextGrid::setCell outside the grid");

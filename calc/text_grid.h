@@ -50,11 +50,6 @@ class TextGrid {
         replaceCell(column, row, value);
     }
 
-    // Room for `units` more code units of text, so that a table filled with a
-    // known amount does not grow its block step by step.
-    // (Never beyond what a span can address.)
-    void reserveTexts(std::size_t units);
-
     // Empties every cell of the data rows (row 1 on), keeping the header row.
     void clearDataRows();
 

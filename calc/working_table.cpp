@@ -38,11 +38,6 @@ void splitIntoWorkingTable(const TextList& items, TextGrid& table) {
     const int rows = std::max(1, static_cast<int>(items.size()));
     table.setRowCount(rows);
     table.clearDataRows();
-    // The fields, a row number of up to five digits each.
-    std::size_t units = 0;
-    for (const Text& item : items)
-        units += item.size() + 5;
-    table.reserveTexts(units);
     for (int row = 1; row < rows; ++row) {
         std::array<char16_t, 20> digits;
         table.setCell(0, row, decimalText(row, digits));

@@ -20,13 +20,13 @@
 namespace {
 
 // Through volatiles, so that the compiler cannot see what is done.
-int readPastTheEnd(std::size_t size) {
+[[maybe_unused]] int readPastTheEnd(std::size_t size) {
     const auto block = std::make_unique<int[]>(size);
     const volatile std::size_t index = size;
     return block[index];
 }
 
-int plusOne(int value) {
+[[maybe_unused]] int plusOne(int value) {
     const volatile int one = 1;
     return value + one;
 }

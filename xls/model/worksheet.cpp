@@ -36,12 +36,7 @@ namespace {
 using StoredValue = TXLSStoredValue;
 
 bool HasLineFeed(std::u16string_view text) {
-    // No early exit: the loop then tests many units a step.
-    bool found = false;
-    for (const char16_t unit : text) {
-        found |= unit == u'\n';
-    }
-    return found;
+    return text.find(u'\n') != std::u16string_view::npos;
 }
 
 void SetText(StoredValue& stored, std::u16string_view text) {
@@ -231,24 +226,20 @@ void IXLSWorksheet::ReleaseContent(TXLSCellRef& cell) {
 }
 
 void IXLSWorksheet::Store(const TXLSCellArea& area, const TXLSStoredValue& stored) {
-    const std::uint32_t hash =
-        stored.kind == CellKind::Text ? TXLSStringTable::Hash(stored.text) : 0;
     for (int r = area.firstRow.value; r <= area.lastRow.value; ++r) {
         for (int c = area.firstColumn.value; c <= area.lastColumn.value; ++c) {
             StoreIn(RowIndex{static_cast<std::uint16_t>(r)},
-                    ColumnIndex{static_cast<std::uint8_t>(c)}, stored, hash);
+                    ColumnIndex{static_cast<std::uint8_t>(c)}, stored);
         }
     }
     workbook_->CountChange();
 }
 
-void IXLSWorksheet::StoreIn(RowIndex row, ColumnIndex column, const TXLSStoredValue& stored,
-                            std::uint32_t textHash) {
-    StoreInCell(CellForWriting(row, column), stored, textHash);
+void IXLSWorksheet::StoreIn(RowIndex row, ColumnIndex column, const TXLSStoredValue& stored) {
+    StoreInCell(CellForWriting(row, column), stored);
 }
 
-inline void IXLSWorksheet::StoreInCell(TXLSCellRef& cell, const TXLSStoredValue& stored,
-                                       std::uint32_t textHash) {
+inline void IXLSWorksheet::StoreInCell(TXLSCellRef& cell, const TXLSStoredValue& stored) {
     if (cell.Merged() && !cell.MergeMaster()) {
         return;
     }
@@ -257,7 +248,7 @@ inline void IXLSWorksheet::StoreInCell(TXLSCellRef& cell, const TXLSStoredValue&
         return;
     }
     if (stored.kind == CellKind::Text) {
-        cell.SetText(workbook_->MutableStringTable().AddHashed(stored.text, textHash));
+        cell.SetText(workbook_->MutableStringTable().Add(stored.text));
         if (stored.wrap) {
             const RowIndex row = cell.Row();
             const ColumnIndex column = cell.Column();
@@ -272,9 +263,6 @@ void IXLSWorksheet::StoreLiteralTextsDown(RowIndex firstRow, ColumnIndex column,
                                           std::span<const std::u16string_view> texts) {
     const std::size_t rowsLeft = std::size_t{kLastRow.value} - firstRow.value + 1;
     const std::size_t storedCount = std::min(texts.size(), rowsLeft);
-    TXLSStringTable& strings = workbook_->MutableStringTable();
-    // A long column would otherwise double the buckets again and again.
-    strings.ReserveForMore(storedCount);
     if (storedCount > 0) {
         const RowIndex lastRow{static_cast<std::uint16_t>(firstRow.value + storedCount - 1)};
         StoredValue stored;
@@ -289,14 +277,11 @@ void IXLSWorksheet::StoreLiteralTextsDown(RowIndex firstRow, ColumnIndex column,
                 return EnterNewCellOfColumn(row, column);
             },
             [&](TXLSCellRef& cell) {
-                bool wrap = false;
-                const std::uint32_t hash =
-                    TXLSStringTable::HashNotingLineFeed(CutToCellText(texts[i]), wrap);
-                // SetText with the line feed found while hashing.
-                stored.kind = texts[i].empty() ? CellKind::Blank : CellKind::Text;
-                stored.text = CutToCellText(texts[i]);
-                stored.wrap = wrap;
-                StoreInCell(cell, stored, hash);
+                stored = StoredValue{};
+                if (!texts[i].empty()) {
+                    SetText(stored, texts[i]);
+                }
+                StoreInCell(cell, stored);
                 workbook_->CountChange();
                 ++i;
             });

@@ -104,10 +104,9 @@ class IXLSWorksheet {
     void StoreValue(const TXLSCellArea& area, const Variant& value);
     void StoreLiteralText(const TXLSCellArea& area, std::u16string_view text);
     void Store(const TXLSCellArea& area, const TXLSStoredValue& value);
-    // One cell of Store, with the Hash() of a text to store.
-    void StoreIn(RowIndex row, ColumnIndex column, const TXLSStoredValue& value,
-                 std::uint32_t textHash);
-    void StoreInCell(TXLSCellRef& cell, const TXLSStoredValue& value, std::uint32_t textHash);
+    // One cell of Store.
+    void StoreIn(RowIndex row, ColumnIndex column, const TXLSStoredValue& value);
+    void StoreInCell(TXLSCellRef& cell, const TXLSStoredValue& value);
     // StoreLiteralText of texts[i] into the cell i rows below `firstRow`, one
     // after the other; InvalidIndexError at the first row past the sheet.
     void StoreLiteralTextsDown(RowIndex firstRow, ColumnIndex column,
