@@ -89,10 +89,9 @@ class TXLSCellHeap {
                                                                  : nullptr;
     }
     static Row::const_iterator LowerBound(const Row& cells, ColumnIndex column) {
-        return std::lower_bound(cells.begin(), cells.end(), column,
-                                [](const TXLSCellRef& cell, ColumnIndex c) {
-                                    return cell.Column().value < c.value;
-                                });
+        return std::lower_bound(
+            cells.begin(), cells.end(), column,
+            [](const TXLSCellRef& cell, ColumnIndex c) { return cell.Column().value < c.value; });
     }
     static TXLSCellRef& InsertInRow(Row& cells, const TXLSCellRef& cell) {
         return *cells.insert(LowerBound(cells, cell.Column()), cell);

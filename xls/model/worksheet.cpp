@@ -263,6 +263,7 @@ void IXLSWorksheet::StoreLiteralTextsDown(RowIndex firstRow, ColumnIndex column,
                                           std::span<const std::u16string_view> texts) {
     const std::size_t rowsLeft = std::size_t{kLastRow.value} - firstRow.value + 1;
     const std::size_t storedCount = std::min(texts.size(), rowsLeft);
+    workbook_->MutableStringTable().ReserveForMore(storedCount);
     if (storedCount > 0) {
         const RowIndex lastRow{static_cast<std::uint16_t>(firstRow.value + storedCount - 1)};
         StoredValue stored;

@@ -78,7 +78,8 @@ TEST(StringTable, ReleaseIgnoresNumbersWithoutReferences) {
 }
 
 TEST(StringTable, CollidingTextsStayApart) {
-    // Equal length, same sum of units times 33: "Aa" and "B@".
+    // Equal length, same hash: "Aa" and "B@" (65*33+97 = 66*33+64).
+    ASSERT_EQ(TXLSStringTable::Hash(u"Aa"), TXLSStringTable::Hash(u"B@"));
     TXLSStringTable table;
     EXPECT_EQ(table.Add(u"Aa"), 1);
     EXPECT_EQ(table.Add(u"B@"), 2);
@@ -88,8 +89,8 @@ TEST(StringTable, CollidingTextsStayApart) {
 }
 
 TEST(StringTable, ChainsKeepEveryTextThroughReleasesAndGrowth) {
-    // Look-alike texts ("Aa"/"B@" pairs of pairs); releasing some of them,
-    // then adding many more, loses none.
+    // Texts of one hash ("Aa"/"B@" pairs of pairs) follow each other in the
+    // index; releasing some of them, then growing it, loses none.
     const std::u16string pieces[] = {u"Aa", u"B@"};
     std::vector<std::u16string> texts;
     for (int i = 0; i < 64; ++i) {
