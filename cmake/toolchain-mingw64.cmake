@@ -18,8 +18,8 @@
 #   right after linking: the build then never starts Wine, and a test program
 #   that fails to start shows up as a failing test rather than a failed build.
 # - GoogleTest for Windows is not packaged; tests/windows/cross_build.cmake
-#   builds it from Debian's sources (/usr/src/googletest) and adds the
-#   Windows-only tests of tests/windows. It is hooked in after the project()
+#   builds it from Debian's sources (/usr/src/googletest) and compiles the
+#   test programs unoptimised. It is hooked in after the project()
 #   call of the root CMakeLists.txt, the place CMake keeps for such injection.
 
 get_filename_component(EK_TOOLCHAIN_ROOT ${CMAKE_CURRENT_LIST_DIR}/.. ABSOLUTE)

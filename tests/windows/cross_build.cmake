@@ -1,7 +1,7 @@
 # Included right after the root project() call by cmake/toolchain-mingw64.cmake.
 # Adds what the Windows cross build needs before the rest of the project is
-# configured: GoogleTest built from Debian's sources, and (once the libraries
-# exist) the Windows-only tests of this folder.
+# configured: GoogleTest built from Debian's sources, and (once every target
+# exists) the test programs compiled unoptimised.
 
 set(EK_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources for the cross build")
 if(NOT EXISTS ${EK_GOOGLETEST_SOURCE}/CMakeLists.txt)
@@ -21,16 +21,6 @@ endforeach()
 
 # find_package(GTest) of tests/CMakeLists.txt then finds the targets above.
 set(GTest_DIR ${CMAKE_CURRENT_LIST_DIR}/googletest CACHE PATH "" FORCE)
-
-# The Windows-only tests need every library of the project, so they are
-# added when the root CMakeLists.txt is done and its options are known. (A
-# deferred call may not add a subdirectory, hence include().)
-function(ek_add_windows_tests)
-  if(EXPORT_KALKULACE_TESTS)
-    include(${EK_WINDOWS_TESTS_DIR}/windows_tests.cmake)
-  endif()
-  ek_compile_tests_unoptimised()
-endfunction()
 
 # The targets of `directory` and of every directory below it, into `out`.
 function(ek_targets_below directory out)
@@ -72,5 +62,5 @@ function(ek_compile_tests_unoptimised)
   endforeach()
 endfunction()
 
-set(EK_WINDOWS_TESTS_DIR ${CMAKE_CURRENT_LIST_DIR})
-cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL ek_add_windows_tests)
+# When the root CMakeLists.txt is done, so that every target exists.
+cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL ek_compile_tests_unoptimised)

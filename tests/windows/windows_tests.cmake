@@ -1,11 +1,10 @@
-# Windows-only tests; included at the end of the root CMakeLists.txt by
-# cross_build.cmake. Each *_test.cpp here is its own GoogleTest program
-# windows_<stem>, linked with every library of the project and the helpers
-# in support/.
+# Windows-only tests, included by tests/CMakeLists.txt in the cross build.
+# Each *_test.cpp here is its own GoogleTest program windows_<stem>, linked
+# with every library of the project and the helpers in support/.
 
 include(GoogleTest)
 
-set(ek_windows_dir ${EK_WINDOWS_TESTS_DIR})
+set(ek_windows_dir ${CMAKE_CURRENT_LIST_DIR})
 
 # The program the process-start tests start: it writes down its arguments.
 add_executable(ek_print_arguments ${ek_windows_dir}/print_arguments.cpp)
