@@ -16,12 +16,7 @@ add_library(windows_test_support STATIC ${ek_windows_support})
 target_include_directories(windows_test_support PUBLIC ${ek_windows_dir} ${PROJECT_SOURCE_DIR})
 target_link_libraries(windows_test_support PUBLIC platform)
 
-set(ek_windows_libraries platform calc)
-foreach(library xls export app app_win32)
-  if(TARGET ${library})
-    list(APPEND ek_windows_libraries ${library})
-  endif()
-endforeach()
+set(ek_windows_libraries platform calc xls export app app_win32)
 
 file(GLOB ek_windows_tests CONFIGURE_DEPENDS ${ek_windows_dir}/*_test.cpp)
 foreach(source ${ek_windows_tests})
