@@ -1,9 +1,8 @@
 #pragma once
 // Generated material lists, as the host program writes them (UTF-16
 // little-endian with a byte-order mark, CR LF, TAB between fields, no-break
-// spaces between thousands), for the benchmarks and the output guard. The
-// same shape always gives the same bytes: the guard's reference checksums
-// depend on it, so change the generator only together with them.
+// spaces between thousands), for the benchmarks. The same shape always gives
+// the same bytes.
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 #pragma once
 // The reading of a generated material list as a pick in the file list does
-// it, for the benchmarks and the output guard.
+// it, for the benchmarks.
 
 #include "bench/one_file_platform.h"
 #include "calc/kalkulace.h"
