@@ -11,8 +11,8 @@
 namespace ek::app {
 
 struct ExportCommand {
-    platform::Path file;    // the material list
-    int plantNameMode = 2;  // RadioGroup2: 0 "první", 1 "druhý", 2 "oba"
+    platform::Path file;            // the material list
+    int plantNameMode = 2;          // RadioGroup2: 0 "první", 1 "druhý", 2 "oba"
     bool amountsAsNumbers = false;  // CheckBox1 "Částky jako čísla"
 };
 

@@ -5,10 +5,13 @@
 
 #include <array>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <utility>
 #include <vector>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
@@ -289,6 +292,33 @@ TEST_F(MainWindowTest, AFailedSaveShowsAModalBoxWithTheWindowsTitle) {
     EXPECT_TRUE(catcher->messages[0].text.endsWith(QStringLiteral("se nepodařilo uložit.")));
     EXPECT_FALSE(enabled("Button16"));
     EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(MainWindowTest, AmountsAsNumbersIsAnUncheckedBoxThatChangesOnlyTheWorkbook) {
+    openWindow();
+    auto* box = control<QCheckBox>("CheckBox1");
+    EXPECT_EQ(box->geometry(), QRect(16, 228, 115, 17));
+    EXPECT_EQ(box->text(), QStringLiteral("Částky jako čísla"));
+    EXPECT_FALSE(box->isChecked());
+    EXPECT_LE(box->sizeHint().width(), box->width());  // the caption is not cut
+    clickFile(QString::fromUtf8(kWorkedExample));
+    const auto exported = [this] {
+        clickButton("Button15");
+        std::ifstream file(materialFolder() / "Zahrada u domu.xls", std::ios::binary);
+        return std::vector<char>(std::istreambuf_iterator<char>(file), {});
+    };
+    const std::vector<char> texts = exported();
+    QTest::mouseClick(box, Qt::LeftButton);
+    EXPECT_TRUE(box->isChecked());
+    EXPECT_TRUE(form->form().exporter().CheckBox1);
+    EXPECT_EQ(field("INF_celkova_cena"), QStringLiteral(" 13 730,00"));
+    EXPECT_EQ(shownCell("StringGrid2", 0, 4), QStringLiteral("3750,00"));
+    const std::vector<char> numbers = exported();
+    EXPECT_NE(numbers, texts);
+    QTest::mouseClick(box, Qt::LeftButton);
+    EXPECT_FALSE(form->form().exporter().CheckBox1);
+    EXPECT_EQ(exported(), texts);
+    EXPECT_TRUE(catcher->messages.empty());
 }
 
 TEST_F(MainWindowTest, ZavritEndsTheToolWithoutAQuestion) {
