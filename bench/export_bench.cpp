@@ -68,6 +68,19 @@ void BM_BuildWorkbook(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(cells));
 }
 
+// The same with the amounts as numbers ("Částky jako čísla"): the layout's
+// texts, then three columns overwritten with numbers and two number formats.
+void BM_BuildWorkbookAmountsAsNumbers(benchmark::State& state) {
+    const Reading reading(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        auto workbook = std::make_unique<xls::TXLSWorkbook>();
+        exporter::buildWorkbook(*workbook, reading.state(), {.amountsAsNumbers = true});
+        state.PauseTiming();
+        workbook.reset();
+        state.ResumeTiming();
+    }
+}
+
 // The floor of the model building's memory traffic (no target of its own):
 // the category tables' cells read and the workbook's heap written, in
 // stages.
@@ -155,6 +168,10 @@ void BM_GenerovatTabulku(benchmark::State& state) {
 const std::vector<std::int64_t> kPlants{8192, 16384, 32768, 65530};
 
 BENCHMARK(BM_BuildWorkbook)
+    ->ArgName("plants")
+    ->ArgsProduct({kPlants})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BuildWorkbookAmountsAsNumbers)
     ->ArgName("plants")
     ->ArgsProduct({kPlants})
     ->Unit(benchmark::kMillisecond);

@@ -513,43 +513,18 @@ Formula readFormula(const Record& record) {
 // PtgArea (0x05 | class << 5): rwFirst, rwLast, colFirst, colLast (ColRelU:
 // column in bits 0-13, fColRelative bit 14, fRwRelative bit 15); then
 // PtgFuncVar (0x02 | class << 5): cparams (bits 0-6), tab (bits 0-14 Ftab).
-SumOfArea readSumOfArea(std::span<const std::uint8_t> rgce) {
-    if (rgce.size() != 13 || (rgce[0] & 0x1F) != 0x05 || (rgce[9] & 0x1F) != 0x02) {
+Area readSumOfArea(std::span<const std::uint8_t> rgce) {
+    const std::uint16_t firstColumn = rgce.size() == 13 ? u16At(rgce, 5) : 0;
+    const std::uint16_t lastColumn = rgce.size() == 13 ? u16At(rgce, 7) : 0;
+    if (rgce.size() != 13 || (rgce[0] & 0x9F) != 0x05 || (rgce[9] & 0x9F) != 0x02 ||
+        (firstColumn & 0xC000) != (lastColumn & 0xC000)) {
         throw std::runtime_error("rgce is not PtgArea followed by PtgFuncVar");
-    }
-    if ((rgce[0] & 0x80) != 0 || (rgce[9] & 0x80) != 0) {
-        throw std::runtime_error("reserved token bit set");
-    }
-    const std::uint16_t firstColumn = u16At(rgce, 5);
-    const std::uint16_t lastColumn = u16At(rgce, 7);
-    if ((firstColumn & 0xC000) != (lastColumn & 0xC000)) {
-        throw std::runtime_error("area corners of different relativity");
     }
     if ((rgce[10] & 0x7F) != 1 || (u16At(rgce, 11) & 0x7FFF) != 4 || (rgce[12] & 0x80) != 0) {
         throw std::runtime_error("function is not SUM of one argument");
     }
-    SumOfArea sum;
-    sum.area = {u16At(rgce, 1), u16At(rgce, 3), static_cast<std::uint16_t>(firstColumn & 0x3FFF),
-                static_cast<std::uint16_t>(lastColumn & 0x3FFF)};
-    sum.areaToken = rgce[0];
-    sum.functionToken = rgce[9];
-    sum.relativeColumns = (firstColumn & 0x4000) != 0;
-    sum.relativeRows = (firstColumn & 0x8000) != 0;
-    return sum;
-}
-
-// FORMAT ([MS-XLS] 2.4.126): ifmt (2), then an XLUnicodeString (2-byte cch).
-Format readFormat(const Record& record) {
-    if (record.type != 0x041E || record.data.size() < 5) {
-        throw std::runtime_error("not a FORMAT record");
-    }
-    Format format;
-    format.ifmt = u16At(record.data, 0);
-    format.text = readCountedText(record.data, 2, true);
-    if (record.data.size() != 5 + 2 * format.text.size()) {
-        throw std::runtime_error("FORMAT of the wrong length");
-    }
-    return format;
+    return {u16At(rgce, 1), u16At(rgce, 3), static_cast<std::uint16_t>(firstColumn & 0x3FFF),
+            static_cast<std::uint16_t>(lastColumn & 0x3FFF)};
 }
 
 }  // namespace biff

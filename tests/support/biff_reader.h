@@ -174,22 +174,8 @@ struct Formula {
 Formula readFormula(const Record& record);
 
 // An rgce that is exactly SUM over one area of the formula's own sheet
-// (PtgArea, then PtgFuncVar of Ftab 4 with one parameter).
-struct SumOfArea {
-    Area area;
-    std::uint8_t areaToken = 0;      // PtgArea with its class bits
-    std::uint8_t functionToken = 0;  // PtgFuncVar with its class bits
-    bool relativeRows = false;
-    bool relativeColumns = false;
-};
-SumOfArea readSumOfArea(std::span<const std::uint8_t> rgce);
-
-// FORMAT: ifmt and the format text.
-struct Format {
-    std::uint16_t ifmt = 0;
-    std::u16string text;
-};
-Format readFormat(const Record& record);
+// (PtgArea, then PtgFuncVar of Ftab 4 with one parameter); throws otherwise.
+Area readSumOfArea(std::span<const std::uint8_t> rgce);
 
 // "utf16 text with a 1- or 2-byte count" as in FORMAT, STYLE, FONT names.
 std::u16string readCountedText(std::span<const std::uint8_t> data, std::size_t offset,

@@ -164,28 +164,6 @@ TEST(GlobalsWriter, FontsWrittenAreTheBuiltInsAndThoseTheWrittenXfsUse) {
     }
 }
 
-TEST(GlobalsWriter, OwnNumberFormatsFollowTheFourBuiltInOnesAndTheirXfsNameThem) {
-    TXLSWorkbook workbook;
-    IXLSWorksheet& sheet = workbook.Worksheets().Add();
-    sheet.Range(1, 1, 1, 1).SetValue(Variant(1250.5));
-    sheet.Range(1, 1, 1, 1).SetNumberFormat(u"#,##0.00 \"Kč\"");
-    const ParsedWorkbook book = biff::saveAndParse(workbook);
-    std::vector<std::pair<std::uint16_t, std::u16string>> formats;
-    for (const Record* record : biff::findAll(book.globals().records, kFormat)) {
-        const biff::Format format = biff::readFormat(*record);
-        formats.emplace_back(format.ifmt, format.text);
-    }
-    ASSERT_EQ(formats.size(), 5u);
-    EXPECT_EQ(formats[0].first, 5);
-    EXPECT_EQ(formats[3].first, 8);
-    EXPECT_EQ(formats[4], (std::pair<std::uint16_t, std::u16string>{164, u"#,##0.00 \"Kč\""}));
-    const auto xfs = biff::findAll(book.globals().records, kXf);
-    const biff::Cell cell = biff::readCells(book.sheet(0).records).at(0);
-    const biff::Xf xf = biff::readXf(*xfs.at(cell.ixfe));
-    EXPECT_EQ(xf.ifmt, 164);
-    EXPECT_EQ(xf.usedAttributes & 0x04, 0x04);  // fAtrNum, shifted left by 2
-}
-
 TEST(GlobalsWriter, NoStringTableWithoutLiveStrings) {
     TXLSWorkbook workbook;
     IXLSWorksheet& sheet = workbook.Worksheets().Add();

