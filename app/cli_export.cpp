@@ -91,6 +91,7 @@ int runExport(const ExportCommand& command, platform::Platform& platform, char16
         releaseReadingLists(state);
         const auto automation = platform::makeSystemAutomation(platform);
         exporter::Export exporter(state, *automation);
+        exporter.CheckBox1 = command.amountsAsNumbers;
         if (!exporter.Button15Click())
             return 1;
         printResult(state, out);

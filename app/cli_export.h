@@ -11,8 +11,9 @@
 namespace ek::app {
 
 struct ExportCommand {
-    platform::Path file;    // the material list
-    int plantNameMode = 2;  // RadioGroup2: 0 "první", 1 "druhý", 2 "oba"
+    platform::Path file;            // the material list
+    int plantNameMode = 2;          // RadioGroup2: 0 "první", 1 "druhý", 2 "oba"
+    bool amountsAsNumbers = false;  // CheckBox1 "Částky jako čísla"
 };
 
 // "prvni", "druhy" or "oba" (also with the accents) as a plant-name mode.

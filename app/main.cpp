@@ -31,7 +31,7 @@ int runOnTerminal(const ek::app::Options& options) {
     if (!options.exportFile.empty()) {
         // Kept: without it a 65 530-item export takes 2 to 2.5 times as long.
         platform::preferLargeMemoryPages();
-        return app::runExport({options.exportFile, options.nazvy}, *system,
+        return app::runExport({options.exportFile, options.nazvy, options.cisla}, *system,
                               calc::decimalSeparatorFromLocale(), std::cout, std::cerr);
     }
     return app::runCommandLine(options, *system, calc::decimalSeparatorFromLocale(), std::cout,

@@ -37,6 +37,8 @@ Options parseOptions(const std::vector<std::u16string>& arguments) {
             options.help = true;
         } else if (arguments[i] == u"--developer") {
             options.developer = true;
+        } else if (arguments[i] == u"--cisla") {
+            options.cisla = true;
         } else if (const OptionValue documents = takeValue(arguments, i, u"--documents");
                    documents.matched) {
             options.documents = documents.value;
@@ -62,8 +64,8 @@ Options parseOptions(const std::vector<std::u16string>& arguments) {
 std::string usageText() {
     return "Použití: export-kalkulace [--documents SLOŽKA] [--developer]\n"
            "       export-kalkulace [--documents SLOŽKA] --tabulka SOUBOR\n"
-           "       export-kalkulace --export SOUBOR [--nazvy prvni|druhy|oba] [--documents "
-           "SLOŽKA]\n"
+           "       export-kalkulace --export SOUBOR [--nazvy prvni|druhy|oba] [--cisla]\n"
+           "                        [--documents SLOŽKA]\n"
            "  bez --tabulka a --export otevře okno programu (kde je sestaveno),\n"
            "  jinak vypíše seznam kalkulací\n"
            "  --documents SLOŽKA  složka dokumentů místo systémové\n"
@@ -72,6 +74,8 @@ std::string usageText() {
            "  --export SOUBOR     načte kalkulaci a uloží ji jako sešit XLS vedle ní;\n"
            "                      vypíše dílčí součty listů, celkovou cenu a cestu sešitu\n"
            "  --nazvy REŽIM       jména rostlin: prvni, druhy nebo oba (výchozí oba)\n"
+           "  --cisla             částky jako čísla: množství, ceny a součty zapíše jako\n"
+           "                      čísla (mezisoučet jako vzorec SUMA), ne jako texty\n"
            "  --help              tato nápověda\n";
 }
 

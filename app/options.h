@@ -12,6 +12,7 @@ struct Options {
     std::u16string tabulka;     // --tabulka FILE: the material list to read and print
     std::u16string exportFile;  // --export FILE: the material list to export as a workbook
     int nazvy = 2;              // --nazvy prvni|druhy|oba: the plant-name mode (RadioGroup2)
+    bool cisla = false;         // --cisla: the export writes amounts as numbers (CheckBox1)
     bool developer = false;     // --developer: the window opens its developer panel too
     bool help = false;          // --help
 

@@ -178,6 +178,10 @@ void TForm1::Button1Click() {
     view_.closeWindow();
 }
 
+void TForm1::CheckBox1Click(bool checked) {
+    export_.CheckBox1 = checked;
+}
+
 void TForm1::RadioGroup2Click(int itemIndex) {
     runOperation([this, itemIndex] {
         state_.RadioGroup2 = itemIndex;

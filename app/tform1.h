@@ -49,6 +49,9 @@ class TForm1 {
     void Button15Click();
     void Button16Click();
     void Button1Click();
+    // "Částky jako čísla": later exports write amounts as numbers, or as the
+    // texts the tables show; the tables themselves stay as they are.
+    void CheckBox1Click(bool checked);
     void RadioGroup2Click(int itemIndex);
     void RadioGroup3Click(int itemIndex);
     // The user typed in a figure field: the export takes the text as it stands.

@@ -31,8 +31,9 @@ void writeFile(const std::filesystem::path& path, const platform::Bytes& bytes) 
               static_cast<std::streamsize>(bytes.size()));
 }
 
-// export-kalkulace --export FILE, in this process: the file read from the
-// disk and the workbook written beside it.
+// export-kalkulace --export FILE (with --cisla when the second argument is
+// 1), in this process: the file read from the disk and the workbook written
+// beside it.
 void BM_CommandLineExport(benchmark::State& state) {
     const ScratchFolder folder("command-line-export");
     const std::filesystem::path list = folder.path() / "Projekt.txt";
@@ -40,7 +41,8 @@ void BM_CommandLineExport(benchmark::State& state) {
     platform::SystemPlatformOptions options;
     options.messageSink = [](const std::u16string&) {};  // no host folders here
     const auto system = platform::makeSystemPlatform(std::move(options));
-    const app::ExportCommand command{folder.withSeparator() + u"Projekt.txt", kPlantNameMode};
+    const app::ExportCommand command{folder.withSeparator() + u"Projekt.txt", kPlantNameMode,
+                                     state.range(1) == 1};
     for (auto _ : state) {
         std::ostringstream out, errors;
         if (app::runExport(command, *system, u',', out, errors) != 0)
@@ -66,7 +68,10 @@ void BM_Save(benchmark::State& state) {
     }
 }
 
-BENCHMARK(BM_CommandLineExport)->Arg(2000)->Arg(65530)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CommandLineExport)
+    ->ArgsProduct({{2000, 65530}, {0, 1}})
+    ->ArgNames({"items", "cisla"})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Save)->Arg(2000)->Arg(65530)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -31,7 +31,7 @@ Export::Export(calc::Kalkulace& state, platform::Automation& automation)
     : state_(state), automation_(automation) {}
 
 bool Export::Button15Click() {
-    const int result = GenerovatTabulku(state_);
+    const int result = GenerovatTabulku(state_, ExportOptions{.amountsAsNumbers = CheckBox1});
     if (result == kExportStopped)
         return false;
     if (result != xls::kSaveAsSucceeded) {

@@ -18,7 +18,8 @@ class Export {
     // Both must outlive the Export.
     Export(calc::Kalkulace& state, platform::Automation& automation);
 
-    // "Export XLS": the workbook saved, then "Otevřít v MS Excel" enabled and
+    // "Export XLS": the workbook saved (its amounts as numbers when CheckBox1
+    // is checked), then "Otevřít v MS Excel" enabled and
     // "Otevřít v OpenOffice" too when an OpenOffice program is configured.
     // A failed save shows its message and leaves both disabled. True when the
     // workbook was saved.
@@ -43,8 +44,9 @@ class Export {
     // Label5 shows the documents folder.
     void Button18Click();
 
-    int RadioGroup1 = -1;  // chosen probe item, -1 for none
-    calc::Text Label5;     // result of the folder probes
+    int RadioGroup1 = -1;    // chosen probe item, -1 for none
+    bool CheckBox1 = false;  // "Částky jako čísla": amounts exported as numbers
+    calc::Text Label5;       // result of the folder probes
 
     // The application object kept from the last "Otevřít v MS Excel".
     const platform::AutomationObject* excelApplication() const { return excelApplication_.get(); }

@@ -1,5 +1,6 @@
 #include "export/generovat_tabulku.h"
 
+#include "export/amounts_as_numbers.h"
 #include "export/category_sheet_layout.h"
 #include "export/category_sheets.h"
 #include "export/export_paths.h"
@@ -8,7 +9,8 @@
 
 namespace ek::exporter {
 
-void buildWorkbook(xls::TXLSWorkbook& workbook, const calc::Kalkulace& state) {
+void buildWorkbook(xls::TXLSWorkbook& workbook, const calc::Kalkulace& state,
+                   const ExportOptions& options) {
     for (std::size_t index = 0; index < kCategorySheets.size(); ++index) {
         const calc::TextGrid& table = state.categoryTable(index);
         // A category the material list lacks has only its header row.
@@ -17,16 +19,18 @@ void buildWorkbook(xls::TXLSWorkbook& workbook, const calc::Kalkulace& state) {
         xls::IXLSWorksheet& worksheet = workbook.Worksheets().Add();
         worksheet.SetName(kCategorySheets[index].sheetName);
         layOutCategorySheet(worksheet, kCategorySheets[index], table, state.INF_celkova_cena);
+        if (options.amountsAsNumbers)
+            writeAmountsAsNumbers(worksheet, table, state.INF_celkova_cena);
     }
 }
 
-int GenerovatTabulku(calc::Kalkulace& state) {
+int GenerovatTabulku(calc::Kalkulace& state, const ExportOptions& options) {
     if (const std::optional<calc::Text> violation = sheetLimitViolation(state)) {
         state.platform().showMessage(*violation);
         return kExportStopped;
     }
     xls::TXLSWorkbook workbook;
-    buildWorkbook(workbook, state);
+    buildWorkbook(workbook, state, options);
     return xls::SaveAs(workbook, exportPath(state));
 }
 

@@ -2,6 +2,7 @@
 // The export of the loaded calculation as a workbook file.
 
 #include "calc/kalkulace.h"
+#include "export/export_options.h"
 #include "xls/xls.h"
 
 namespace ek::exporter {
@@ -11,12 +12,13 @@ inline constexpr int kExportStopped = 0;
 
 // One worksheet per category table that has rows, in the order of
 // kCategorySheets, each ending with the project total (INF_celkova_cena).
-void buildWorkbook(xls::TXLSWorkbook& workbook, const calc::Kalkulace& state);
+void buildWorkbook(xls::TXLSWorkbook& workbook, const calc::Kalkulace& state,
+                   const ExportOptions& options = {});
 
 // Checks the worksheet limits (a failure shows its message and gives
 // kExportStopped), builds the workbook and saves it as exportPath(state),
 // replacing an existing file. Returns the save's result code, 1 on success.
 // An error of the workbook operations propagates, and nothing is saved.
-int GenerovatTabulku(calc::Kalkulace& state);
+int GenerovatTabulku(calc::Kalkulace& state, const ExportOptions& options = {});
 
 }  // namespace ek::exporter

@@ -33,6 +33,7 @@ enum ControlId : int {
     kButton15Id,
     kButton16Id,
     kButton1Id,
+    kCheckBox1Id,
     kRadioGroup2FirstId = 111,  // the group box 110
     kRadioGroup3FirstId = 121,  // the group box 120
     kPageControl1Id = 130,
@@ -122,6 +123,10 @@ void MainWindow::createControls() {
     Button16_ = placements_.add(createChild(window, L"BUTTON", L"Otevřít v MS Excel",
                                             BS_PUSHBUTTON | WS_TABSTOP, kButton16Id),
                                 kButton16, Fit::ShrinkText);
+    // Unchecked at every start: the tool keeps no settings.
+    placements_.add(createChild(window, L"BUTTON", L"Částky jako čísla",
+                                BS_AUTOCHECKBOX | WS_TABSTOP, kCheckBox1Id),
+                    kCheckBox1);
     placements_.add(
         createChild(window, L"BUTTON", L"Zavřít", BS_PUSHBUTTON | WS_TABSTOP, kButton1Id), kButton1,
         Fit::ShrinkText);
@@ -360,6 +365,11 @@ void MainWindow::onCommand(int id, int code) {
         case kButton1Id:
             if (code == BN_CLICKED)
                 form_->Button1Click();
+            break;
+        case kCheckBox1Id:
+            if (code == BN_CLICKED)
+                form_->CheckBox1Click(::SendMessageW(::GetDlgItem(window_.get(), kCheckBox1Id),
+                                                     BM_GETCHECK, 0, 0) == BST_CHECKED);
             break;
         default:
             break;

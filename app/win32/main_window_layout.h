@@ -21,6 +21,7 @@ inline constexpr Box kLabel4{16, 168, 64, 13};
 inline constexpr Box kTotalField{96, 168, 81, 21};
 inline constexpr Box kButton15{16, 192, 73, 25};
 inline constexpr Box kButton16{88, 192, 105, 25};
+inline constexpr Box kCheckBox1{16, 228, 115, 17};
 inline constexpr Box kButton1{136, 224, 57, 25};
 inline constexpr Box kRadioGroup2{8, 248, 185, 33};
 inline constexpr Box kRadioGroup3{8, 280, 185, 33};

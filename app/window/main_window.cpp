@@ -1,6 +1,7 @@
 #include "app/window/main_window.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -35,6 +36,7 @@ constexpr QRect kLabel4{16, 168, 64, 13};
 constexpr QRect kTotalField{96, 168, 81, 21};
 constexpr QRect kButton15{16, 192, 73, 25};
 constexpr QRect kButton16{88, 192, 105, 25};
+constexpr QRect kCheckBox1{16, 228, 115, 17};
 constexpr QRect kButton1{136, 224, 57, 25};
 constexpr QRect kRadioGroup2{8, 248, 185, 33};
 constexpr QRect kRadioGroup3{8, 280, 185, 33};
@@ -98,6 +100,20 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
     return button;
 }
 
+// A check box whose box and caption are wider than its place in a wider
+// fallback font gets its caption a little smaller, as a button does.
+QCheckBox* makeCheckBox(QWidget* parent, const char* name, const QString& caption,
+                        const QRect& geometry) {
+    auto* box = place(new QCheckBox(caption, parent), name, geometry);
+    QFont font = box->font();
+    while (font.pointSizeF() - 0.5 >= kSmallestCaptionPoints &&
+           box->sizeHint().width() > box->width()) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        box->setFont(font);
+    }
+    return box;
+}
+
 // Labels size themselves to their caption, as the geometry's widths were
 // measured; with a wider fallback font they grow instead of clipping.
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption,
@@ -159,6 +175,8 @@ void MainWindow::createControls() {
     INF_celkova_cena = place(new QLineEdit(this), "INF_celkova_cena", kTotalField);
     Button15 = makeButton(this, "Button15", QStringLiteral("Export XLS"), kButton15);
     Button16 = makeButton(this, "Button16", QStringLiteral("Otevřít v MS Excel"), kButton16);
+    // Unchecked at every start: the tool keeps no settings.
+    CheckBox1 = makeCheckBox(this, "CheckBox1", QStringLiteral("Částky jako čísla"), kCheckBox1);
     Button1 = makeButton(this, "Button1", QStringLiteral("Zavřít"), kButton1);
     RadioGroup2 = place(
         new RadioGroup(QStringLiteral("Název rostlin"),
@@ -199,6 +217,8 @@ void MainWindow::connectEvents() {
     });
     connect(Button15, &QPushButton::clicked, this, [form] { form->Button15Click(); });
     connect(Button16, &QPushButton::clicked, this, [form] { form->Button16Click(); });
+    connect(CheckBox1, &QCheckBox::clicked, this,
+            [form](bool checked) { form->CheckBox1Click(checked); });
     connect(Button1, &QPushButton::clicked, this, [form] { form->Button1Click(); });
     connect(RadioGroup2, &RadioGroup::choiceChanged, this,
             [form](int index) { form->RadioGroup2Click(index); });

@@ -15,6 +15,7 @@
 #include "platform/automation.h"
 #include "platform/platform.h"
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -78,6 +79,7 @@ class MainWindow : public QWidget, public TForm1View {
     QLineEdit* INF_celkova_cena = nullptr;
     QPushButton* Button15 = nullptr;
     QPushButton* Button16 = nullptr;
+    QCheckBox* CheckBox1 = nullptr;  // "Částky jako čísla"
     QPushButton* Button1 = nullptr;
     RadioGroup* RadioGroup2 = nullptr;
     RadioGroup* RadioGroup3 = nullptr;

@@ -125,5 +125,12 @@ TEST(ExportOptions, ExportFileAndPlantNameMode) {
     EXPECT_NE(usageText().find("--export SOUBOR"), std::string::npos);
 }
 
+TEST(ExportOptions, AmountsAsNumbersOnlyWhenAsked) {
+    EXPECT_FALSE(parseOptions({u"--export", u"a.txt"}).cisla);
+    EXPECT_TRUE(parseOptions({u"--cisla", u"--export", u"a.txt"}).cisla);
+    EXPECT_THROW(parseOptions({u"--cisla=ano"}), OptionError);
+    EXPECT_NE(usageText().find("--cisla"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace ek::app

@@ -350,6 +350,17 @@ std::vector<Cell> readCells(const std::vector<Record>& records) {
                 cells.push_back(cell);
                 break;
             }
+            case 0x0006: {  // FORMULA
+                const Formula formula = readFormula(record);
+                Cell cell;
+                cell.type = record.type;
+                cell.row = formula.row;
+                cell.column = formula.column;
+                cell.ixfe = formula.ixfe;
+                cell.number = formula.result;
+                cells.push_back(cell);
+                break;
+            }
             case 0x00BE:    // MULBLANK
             case 0x00BD: {  // MULRK
                 const bool isRk = record.type == 0x00BD;
@@ -467,6 +478,53 @@ Xf readXf(const Record& record) {
     xf.borderWord2 = u32At(d, 14);
     xf.colourWord = u16At(d, 18);
     return xf;
+}
+
+}  // namespace biff
+
+namespace biff {
+
+// FORMULA ([MS-XLS] 2.4.127): cell (6), FormulaValue (8), grbit (2), chn (4),
+// CellParsedFormula: cce (2), rgce (cce), nothing after it for the formulas
+// read here (no array or name data).
+Formula readFormula(const Record& record) {
+    const auto& d = record.data;
+    if (record.type != 0x0006 || d.size() < 22) {
+        throw std::runtime_error("not a FORMULA record");
+    }
+    if (u16At(d, 12) == 0xFFFF) {
+        throw std::runtime_error("FORMULA result that is no number");
+    }
+    Formula formula;
+    formula.row = u16At(d, 0);
+    formula.column = u16At(d, 2);
+    formula.ixfe = u16At(d, 4);
+    formula.result = f64At(d, 6);
+    formula.flags = u16At(d, 14);
+    formula.chn = u32At(d, 16);
+    const std::uint16_t cce = u16At(d, 20);
+    if (d.size() != 22u + cce) {
+        throw std::runtime_error("FORMULA cce disagrees with the record length");
+    }
+    formula.rgce.assign(d.begin() + 22, d.end());
+    return formula;
+}
+
+// PtgArea (0x05 | class << 5): rwFirst, rwLast, colFirst, colLast (ColRelU:
+// column in bits 0-13, fColRelative bit 14, fRwRelative bit 15); then
+// PtgFuncVar (0x02 | class << 5): cparams (bits 0-6), tab (bits 0-14 Ftab).
+Area readSumOfArea(std::span<const std::uint8_t> rgce) {
+    const std::uint16_t firstColumn = rgce.size() == 13 ? u16At(rgce, 5) : 0;
+    const std::uint16_t lastColumn = rgce.size() == 13 ? u16At(rgce, 7) : 0;
+    if (rgce.size() != 13 || (rgce[0] & 0x9F) != 0x05 || (rgce[9] & 0x9F) != 0x02 ||
+        (firstColumn & 0xC000) != (lastColumn & 0xC000)) {
+        throw std::runtime_error("rgce is not PtgArea followed by PtgFuncVar");
+    }
+    if ((rgce[10] & 0x7F) != 1 || (u16At(rgce, 11) & 0x7FFF) != 4 || (rgce[12] & 0x80) != 0) {
+        throw std::runtime_error("function is not SUM of one argument");
+    }
+    return {u16At(rgce, 1), u16At(rgce, 3), static_cast<std::uint16_t>(firstColumn & 0x3FFF),
+            static_cast<std::uint16_t>(lastColumn & 0x3FFF)};
 }
 
 }  // namespace biff

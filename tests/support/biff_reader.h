@@ -88,11 +88,12 @@ struct Cell {
     std::uint16_t column = 0;
     std::uint16_t ixfe = 0;
     std::uint32_t isst = 0;  // LABELSST
-    double number = 0;       // NUMBER, RK, MULRK, BOOLERR
+    double number = 0;       // NUMBER, RK, MULRK, BOOLERR, FORMULA (its result)
     std::uint32_t rk = 0;    // RK, MULRK
 };
 // Every cell a cell record (LABELSST, BLANK, MULBLANK, RK, MULRK, NUMBER,
-// BOOLERR) writes, in record order; MULBLANK and MULRK give one per column.
+// BOOLERR, FORMULA with a numeric result) writes, in record order; MULBLANK and MULRK give one per
+// column.
 std::vector<Cell> readCells(const std::vector<Record>& records);
 double decodeRk(std::uint32_t rk);
 
@@ -159,6 +160,22 @@ struct Xf {
     bool isStyle() const { return (typeWord & 0x4) != 0; }
 };
 Xf readXf(const Record& record);
+
+// A FORMULA record whose result is a number.
+struct Formula {
+    std::uint16_t row = 0;
+    std::uint16_t column = 0;
+    std::uint16_t ixfe = 0;
+    double result = 0;
+    std::uint16_t flags = 0;  // grbit
+    std::uint32_t chn = 0;
+    std::vector<std::uint8_t> rgce;
+};
+Formula readFormula(const Record& record);
+
+// An rgce that is exactly SUM over one area of the formula's own sheet
+// (PtgArea, then PtgFuncVar of Ftab 4 with one parameter); throws otherwise.
+Area readSumOfArea(std::span<const std::uint8_t> rgce);
 
 // "utf16 text with a 1- or 2-byte count" as in FORMAT, STYLE, FONT names.
 std::u16string readCountedText(std::span<const std::uint8_t> data, std::size_t offset,

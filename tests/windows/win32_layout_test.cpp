@@ -15,9 +15,9 @@ namespace {
 
 const std::vector<unsigned> kResolutions{96, 120, 144, 168, 192, 240, 288};
 
-const std::vector<Box> kMainControls{kLabel1,  kFileListBox1, kLabel3,      kSubtotalField,
-                                     kLabel4,  kTotalField,   kButton15,    kButton16,
-                                     kButton1, kRadioGroup2,  kRadioGroup3, kPageControl1};
+const std::vector<Box> kMainControls{
+    kLabel1,   kFileListBox1, kLabel3,  kSubtotalField, kLabel4,      kTotalField,  kButton15,
+    kButton16, kCheckBox1,    kButton1, kRadioGroup2,   kRadioGroup3, kPageControl1};
 
 TEST(Win32Layout, AtNinetySixDotsPerInchEveryPlaceStaysAsItIs) {
     for (const Box& box : kMainControls)

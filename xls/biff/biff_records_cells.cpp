@@ -127,6 +127,27 @@ void addBoolErr(RecordList& list, const CellPosition& cell, bool value) {
     });
 }
 
+// FORMULA with a numeric result, 22 + cce bytes ([MS-XLS] 2.4.127)
+//   0  2  rw
+//   2  2  col
+//   4  2  ixfe
+//   6  8  val     the last result, an IEEE double
+//  14  2  grbit   0: fAlwaysCalc clear (the result is current), not shared
+//  16  4  chn     0
+//  20  2  cce     length of rgce
+//  22 cce rgce    the parsed expression
+void addFormula(RecordList& list, const CellPosition& cell, double lastResult,
+                std::span<const std::uint8_t> rgce) {
+    list.build(rt::kFormula, 22 + rgce.size(), [&](RecordBuffer& b) {
+        cellStart(b, cell);
+        b.f64(lastResult);
+        b.u16(0);
+        b.u32(0);
+        b.u16(static_cast<std::uint16_t>(rgce.size()));
+        b.raw(rgce);
+    });
+}
+
 // MERGEDCELLS with one area, 10 bytes ([MS-XLS] 2.4.168)
 //   0  2  cmcs      1
 //   2  2  rwFirst

@@ -1,7 +1,7 @@
 #pragma once
 
 // One function per record of a worksheet's cell table: ROW and DBCELL, the
-// cell records and MERGEDCELLS.
+// cell records (FORMULA among them) and MERGEDCELLS.
 
 #include <cstdint>
 #include <span>
@@ -52,6 +52,9 @@ void addMulRk(RecordList& list, std::uint16_t row, std::uint16_t firstColumn,
               std::span<const RkCell> cells);
 void addNumber(RecordList& list, const CellPosition& cell, double value);
 void addBoolErr(RecordList& list, const CellPosition& cell, bool value);
+// A formula cell with its last numeric result and its parsed expression.
+void addFormula(RecordList& list, const CellPosition& cell, double lastResult,
+                std::span<const std::uint8_t> rgce);
 
 struct CellArea {
     std::uint16_t firstRow = 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "xls/biff/biff_records_cells.h"
+#include "xls/biff/formula_tokens.h"
 #include "xls/biff/rk_number.h"
 #include "xls/formats/xf_list.h"
 #include "xls/model/string_table.h"
@@ -60,6 +61,7 @@ class CellRecordWriter {
     }
     void writeCell(const TXLSCellRef& cell);
     void writeValue(const TXLSCellRef& cell);
+    void writeFormula(const TXLSCellRef& cell, const records::CellPosition& position);
     void writeBlank(std::uint16_t row, std::uint16_t column, std::uint16_t ixfe);
     void writeMergedArea(const TXLSCellRef& master);
     void flushBlanks() {
@@ -156,13 +158,26 @@ void CellRecordWriter::writeValue(const TXLSCellRef& cell) {
         case CellKind::Boolean:
             records::addBoolErr(out_, position, cell.Number() > 0);
             break;
+        case CellKind::Formula:
+            writeFormula(cell, position);
+            break;
         case CellKind::Number:
         case CellKind::Date:
-        case CellKind::Formula:  // never stored: "=" texts are kept as text
             records::addNumber(out_, position, cell.Number());
             break;
     }
     extent_.include(position.row, position.column, position.column);
+}
+
+void CellRecordWriter::writeFormula(const TXLSCellRef& cell,
+                                    const records::CellPosition& position) {
+    const TXLSFormula* formula = sheet_.Formulas().Find(cell.Row(), cell.Column());
+    if (formula == nullptr) {
+        // A formula the sheet does not hold: keep its last result.
+        records::addNumber(out_, position, cell.Number());
+        return;
+    }
+    records::addFormula(out_, position, cell.Number(), formulaTokens(*formula));
 }
 
 // A lone blank cell carries nothing but its format: without one it is left out.

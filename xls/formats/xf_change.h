@@ -1,8 +1,8 @@
 #pragma once
 
-// TXLSXfChange, one change a range setter makes to a cell format (font height,
-// bold, font colour, alignment, wrapping, fill, border colour, a cleared edge),
-// which the XF list applies.
+// TXLSXfChange, one change a range setter makes to a cell format (number
+// format, font height, bold, font colour, alignment, wrapping, fill, border
+// colour, a cleared edge), which the XF list applies.
 
 #include <cstdint>
 
@@ -23,6 +23,7 @@ struct TXLSXfChange {
         FillColor,            // value: colour number, 0 for no fill
         BorderColor,          // value: colour number, 0 for no border
         ClearEdge,            // value: a BorderEdge
+        NumberFormat,         // value: number-format index
     };
 
     What what;

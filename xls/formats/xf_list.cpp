@@ -84,6 +84,8 @@ void ApplyFillColor(TXLSXFFields& fields, std::uint32_t color) {
 
 XfAttribute GroupOf(TXLSXfChange::What what) {
     switch (what) {
+        case TXLSXfChange::What::NumberFormat:
+            return kXfNumberFormat;
         case TXLSXfChange::What::FontHeight:
         case TXLSXfChange::What::FontBold:
         case TXLSXfChange::What::FontColor:
@@ -184,6 +186,9 @@ XfIndex TXLSXFList::DeriveGroup(XfIndex xf, bool owned, const TXLSXfChange& chan
     TXLSXFFields fields = ParseXfKey(Key(cell.value));
     CopyGroup(fields, ParseXfKey(GroupKey(cell, group)), group);
     switch (change.what) {
+        case TXLSXfChange::What::NumberFormat:
+            fields.formatIndex = static_cast<std::uint16_t>(change.value);
+            break;
         case TXLSXfChange::What::FontHeight:
         case TXLSXfChange::What::FontBold:
         case TXLSXfChange::What::FontColor: {

@@ -1,8 +1,8 @@
 #pragma once
 
 // One stored cell (TXLSCellRef) in 16 bytes: position, kind (blank, text,
-// number, date, boolean), merge flags, own XF, and the number or the text's
-// string-table number.
+// number, date, boolean, formula), merge flags, own XF, and the number (a
+// formula's last result) or the text's string-table number.
 
 #include <cstdint>
 
@@ -16,7 +16,7 @@ enum class CellKind : std::uint8_t {
     Number = 2,
     Date = 3,
     Boolean = 4,
-    Formula = 5,  // never produced: "=" texts are stored as text
+    Formula = 5,  // the number is its last result; the sheet keeps the formula
 };
 
 // One stored cell in 16 bytes: the kind shares a byte with the merge flags,
@@ -38,7 +38,8 @@ class TXLSCellRef {
     bool OwnsXf() const { return xf_ > 0; }
     // String-table entry number (from 1) for a text cell, -1 otherwise.
     std::int32_t TextIndex() const { return Kind() == CellKind::Text ? value_.textIndex : -1; }
-    // The value of number, date and boolean cells (1.0 / 0.0); 0 otherwise.
+    // The value of number, date and boolean cells (1.0 / 0.0) and a
+    // formula's last result; 0 otherwise.
     double Number() const { return HoldsNumber() ? value_.number : 0.0; }
     bool Merged() const { return (state_ & kMergedFlag) != 0; }
     // The top-left cell of its merged area (spans: the sheet's merged areas).
@@ -66,7 +67,8 @@ class TXLSCellRef {
 
     bool HoldsNumber() const {
         const CellKind kind = Kind();
-        return kind == CellKind::Number || kind == CellKind::Date || kind == CellKind::Boolean;
+        return kind == CellKind::Number || kind == CellKind::Date || kind == CellKind::Boolean ||
+               kind == CellKind::Formula;
     }
     void SetKind(CellKind kind) {
         state_ = static_cast<std::uint8_t>((state_ & ~kKindMask) | static_cast<std::uint8_t>(kind));

@@ -5,6 +5,7 @@
 #include "xls/formats/font.h"
 #include "xls/formats/interior.h"
 #include "xls/model/errors.h"
+#include "xls/model/workbook.h"
 #include "xls/model/worksheet.h"
 
 namespace xls {
@@ -69,6 +70,18 @@ void IXLSRange::SetLiteralText(std::u16string_view text) const {
 
 void IXLSRange::SetLiteralTextsDown(std::span<const std::u16string_view> texts) const {
     sheet_->StoreLiteralTextsDown(area_.firstRow, area_.firstColumn, texts);
+}
+
+void IXLSRange::SetFormula(const TXLSFormula& formula, double lastResult) const {
+    sheet_->StoreFormula(area_, formula, lastResult);
+}
+
+void IXLSRange::SetNumberFormat(std::u16string_view format) const {
+    constexpr std::uint16_t kGeneral = 0;
+    const std::uint16_t index = format == u"General"
+                                    ? kGeneral
+                                    : sheet_->Workbook().MutableXFList().NumFormats().Add(format);
+    sheet_->ApplyChange(area_, {TXLSXfChange::What::NumberFormat, index});
 }
 
 void IXLSRange::Merge() const {

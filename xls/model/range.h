@@ -1,14 +1,15 @@
 #pragma once
 
 // IXLSRange, the automation-style range of a sheet (a cell block, whole rows or
-// whole columns): values and literal texts, merging, column width, alignment,
-// wrapping, and its Font, Interior and Borders objects; also the alignment
-// constants its setters take.
+// whole columns): values, literal texts and formulas, number formats, merging, column width,
+// alignment, wrapping, and its Font, Interior and Borders objects; also the alignment constants its
+// setters take.
 
 #include <span>
 #include <string_view>
 
 #include "xls/model/cell_area.h"
+#include "xls/model/formula.h"
 #include "xls/model/ids.h"
 #include "xls/model/variant.h"
 
@@ -64,6 +65,17 @@ class IXLSRange {
     // (InvalidIndexError at the first row past the sheet). For a column of
     // texts: the cells are found and the texts' table entries fetched ahead.
     void SetLiteralTextsDown(std::span<const std::u16string_view> texts) const;
+
+    // Stores `formula` in every cell, with `lastResult` as the value it gave
+    // when last computed: what readers show until they compute it again.
+    // Texts starting with "=" (SetValue) stay texts; this is the way to
+    // formulas.
+    void SetFormula(const TXLSFormula& formula, double lastResult) const;
+
+    // The number format of every cell, as its format text (for example
+    // "#,##0.00"). "General" is the built-in format 0; every other text
+    // becomes one of the workbook's own formats, written as a FORMAT record.
+    void SetNumberFormat(std::u16string_view format) const;
 
     // Merges the range (across: one area per row).
     void Merge() const;

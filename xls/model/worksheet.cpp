@@ -221,6 +221,8 @@ struct CellsMadeDown {
 void IXLSWorksheet::ReleaseContent(TXLSCellRef& cell) {
     if (cell.Kind() == CellKind::Text) {
         workbook_->MutableStringTable().Release(cell.TextIndex());
+    } else if (cell.Kind() == CellKind::Formula) {
+        formulas_.Remove(cell.Row(), cell.Column());
     }
     cell.SetBlank();
 }
@@ -305,6 +307,23 @@ void IXLSWorksheet::StoreLiteralText(const TXLSCellArea& area, std::u16string_vi
         SetText(stored, text);
     }
     Store(area, stored);
+}
+
+void IXLSWorksheet::StoreFormula(const TXLSCellArea& area, const TXLSFormula& formula,
+                                 double lastResult) {
+    for (int r = area.firstRow.value; r <= area.lastRow.value; ++r) {
+        for (int c = area.firstColumn.value; c <= area.lastColumn.value; ++c) {
+            TXLSCellRef& cell = CellForWriting(RowIndex{static_cast<std::uint16_t>(r)},
+                                               ColumnIndex{static_cast<std::uint8_t>(c)});
+            if (cell.Merged() && !cell.MergeMaster()) {
+                continue;
+            }
+            ReleaseContent(cell);
+            cell.SetNumber(CellKind::Formula, lastResult);
+            formulas_.Set(cell.Row(), cell.Column(), formula);
+        }
+    }
+    workbook_->CountChange();
 }
 
 void IXLSWorksheet::Merge(const TXLSCellArea& requested, bool across) {

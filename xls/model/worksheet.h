@@ -13,6 +13,7 @@
 #include "xls/model/cell_area.h"
 #include "xls/model/cell_heap.h"
 #include "xls/model/column_info.h"
+#include "xls/model/formulas.h"
 #include "xls/model/ids.h"
 #include "xls/model/merged_areas.h"
 #include "xls/model/page_setup.h"
@@ -59,6 +60,7 @@ class IXLSWorksheet {
     const TXLSRowInfoList& Rows() const { return rows_; }
     const TXLSColumnInfoList& Columns() const { return columns_; }
     const TXLSMergedAreas& MergedAreas() const { return merged_; }
+    const TXLSFormulas& Formulas() const { return formulas_; }
     const TXLSPageSetup& PageSetup() const { return pageSetup_; }
     const TXLSSheetWindow& Window() const { return window_; }
     std::uint16_t DefaultRowHeight() const { return rows_.Default().height; }
@@ -103,6 +105,7 @@ class IXLSWorksheet {
     XfIndex EnterNewCellOfColumn(RowIndex row, ColumnIndex column);
     void StoreValue(const TXLSCellArea& area, const Variant& value);
     void StoreLiteralText(const TXLSCellArea& area, std::u16string_view text);
+    void StoreFormula(const TXLSCellArea& area, const TXLSFormula& formula, double lastResult);
     void Store(const TXLSCellArea& area, const TXLSStoredValue& value);
     // One cell of Store.
     void StoreIn(RowIndex row, ColumnIndex column, const TXLSStoredValue& value);
@@ -133,6 +136,7 @@ class IXLSWorksheet {
     TXLSRowInfoList rows_;
     TXLSColumnInfoList columns_;
     TXLSMergedAreas merged_;
+    TXLSFormulas formulas_;
     TXLSPageSetup pageSetup_;
     TXLSSheetWindow window_;
     std::uint32_t streamPosition_ = 0;

@@ -5,10 +5,13 @@
 
 #include <array>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <utility>
 #include <vector>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
@@ -289,6 +292,26 @@ TEST_F(MainWindowTest, AFailedSaveShowsAModalBoxWithTheWindowsTitle) {
     EXPECT_TRUE(catcher->messages[0].text.endsWith(QStringLiteral("se nepodařilo uložit.")));
     EXPECT_FALSE(enabled("Button16"));
     EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(MainWindowTest, AmountsAsNumbersIsAnUncheckedBoxThatChangesOnlyTheWorkbook) {
+    openWindow();
+    auto* box = control<QCheckBox>("CheckBox1");
+    EXPECT_EQ(box->geometry(), QRect(16, 228, 115, 17));
+    EXPECT_FALSE(box->isChecked());
+    EXPECT_LE(box->sizeHint().width(), box->width());  // the caption is not cut
+    clickFile(QString::fromUtf8(kWorkedExample));
+    const auto exported = [this] {
+        clickButton("Button15");
+        std::ifstream file(materialFolder() / "Zahrada u domu.xls", std::ios::binary);
+        return std::vector<char>(std::istreambuf_iterator<char>(file), {});
+    };
+    const std::vector<char> texts = exported();
+    QTest::mouseClick(box, Qt::LeftButton);
+    EXPECT_NE(exported(), texts);
+    EXPECT_EQ(shownCell("StringGrid2", 0, 4), QStringLiteral("3750,00"));
+    QTest::mouseClick(box, Qt::LeftButton);
+    EXPECT_EQ(exported(), texts);
 }
 
 TEST_F(MainWindowTest, ZavritEndsTheToolWithoutAQuestion) {

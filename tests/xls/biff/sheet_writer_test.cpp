@@ -263,6 +263,33 @@ TEST(SheetWriter, NumberRunsBecomeMulRkRkAndNumber) {
     EXPECT_EQ(cells[5].number, 3.14159265358979);
 }
 
+TEST(SheetWriter, AFormulaEndsANumberRunAndKeepsItsResultAlsoAsAMergedMaster) {
+    TXLSWorkbook workbook;
+    IXLSWorksheet& sheet = workbook.Worksheets().Add();
+    const auto sum = xls::TXLSFormula::Sum(
+        {xls::RowIndex{0}, xls::RowIndex{0}, xls::ColumnIndex{0}, xls::ColumnIndex{1}});
+    number(sheet, 1, 1, 1);
+    number(sheet, 1, 2, 2);
+    sheet.Range(1, 3, 1, 3).SetFormula(sum, 3);
+    number(sheet, 1, 4, 4);
+    sheet.Range(2, 1, 2, 2).Merge();
+    sheet.Range(2, 1, 2, 1).SetFormula(sum, 1234.56);
+    const ParsedWorkbook book = biff::saveAndParse(workbook);
+    std::vector<std::uint16_t> types;
+    for (const Record& record : book.sheet(0).records) {
+        if (record.type == kMulRk || record.type == kRk || record.type == 0x0006 ||
+            record.type == kMergedCells)
+            types.push_back(record.type);
+    }
+    EXPECT_EQ(types, (std::vector<std::uint16_t>{kMulRk, 0x0006, kRk, 0x0006, kMergedCells}));
+    const auto formulas = biff::findAll(book.sheet(0).records, 0x0006);
+    const biff::Formula first = biff::readFormula(*formulas.at(0));
+    EXPECT_EQ(biff::readSumOfArea(first.rgce), (biff::Area{0, 0, 0, 1}));
+    EXPECT_EQ(first.result, 3.0);
+    EXPECT_EQ(first.flags, 0);  // the result is current: no recalculation asked
+    EXPECT_EQ(biff::readFormula(*formulas.at(1)).result, 1234.56);
+}
+
 TEST(SheetWriter, BlankWithoutFormatIsKeptInsideAMulBlankAndDroppedAlone) {
     TXLSWorkbook workbook;
     IXLSWorksheet& sheet = workbook.Worksheets().Add();

@@ -149,6 +149,20 @@ TEST_F(RangeTest, AcceptedValueCreatesCellsEvenWithoutChange) {
     EXPECT_EQ(sheet.CellHeap().Count(), 4U);
 }
 
+TEST_F(RangeTest, NumberFormatsAreOwnFormatsFrom164SharedByText) {
+    sheet.Range(1, 1, 1, 1).SetHorizontalAlignment(alignment::kCenter);
+    sheet.Range(1, 1, 3, 1).SetNumberFormat(u"#,##0.00 \"Kč\"");
+    sheet.Range(1, 2, 1, 2).SetNumberFormat(u"0.000");
+    sheet.Range(1, 3, 1, 3).SetNumberFormat(u"#,##0.00 \"Kč\"");
+    sheet.Range(1, 4, 1, 4).SetNumberFormat(u"General");
+    EXPECT_EQ(book.NumFormats().Text(165), u"0.000");
+    EXPECT_FALSE(book.NumFormats().HasOwnEntry(166));
+    for (const auto& [column, format] : {std::pair{1, 164}, {2, 165}, {3, 164}, {4, 0}})
+        EXPECT_EQ(FormatAt(sheet, 1, column).fields.formatIndex, format) << column;
+    EXPECT_EQ(FormatAt(sheet, 1, 1).fields.usedFlags, kXfNumberFormat | kXfAlignment);
+    EXPECT_EQ(FormatAt(sheet, 1, 1).fields.HorizontalAlignment(), 2);  // kept
+}
+
 TEST_F(RangeTest, AlignmentKeepsTheWrapFlag) {
     IXLSRange cell = sheet.Range(1, 1, 1, 1);
     cell.SetWrapText(true);

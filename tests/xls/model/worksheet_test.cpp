@@ -217,6 +217,22 @@ TEST_F(WorksheetTest, MergeKeepsTheMasterValueAndIgnoresLaterValuesOnOtherCells)
     EXPECT_EQ(TextAt(1, 1), u"Nový");
 }
 
+TEST_F(WorksheetTest, AFormulaGoesWithAnotherValueOrWhenMergedIntoAnArea) {
+    const auto sum = TXLSFormula::Sum({RowIndex{0}, RowIndex{1}, ColumnIndex{0}, ColumnIndex{0}});
+    Set(3, 1, u"text first");
+    sheet.Range(3, 1, 3, 3).SetFormula(sum, 12.5);
+    EXPECT_EQ(strings.Find(u"text first"), 0);
+    EXPECT_EQ(CellAt(3, 3).Kind(), CellKind::Formula);
+    EXPECT_EQ(CellAt(3, 3).Number(), 12.5);
+    EXPECT_EQ(sheet.Formulas().Count(), 3u);
+    Set(3, 1, 7.0);
+    Set(3, 2, Variant());
+    sheet.Range(3, 2, 3, 3).Merge();  // C3 is no master: cleared
+    EXPECT_EQ(CellAt(3, 1).Kind(), CellKind::Number);
+    EXPECT_EQ(CellAt(3, 3).Kind(), CellKind::Blank);
+    EXPECT_EQ(sheet.Formulas().Count(), 0u);
+}
+
 TEST_F(WorksheetTest, MergeOfOneCellAndAcrossOneColumn) {
     sheet.Range(3, 3, 3, 3).Merge();
     const TXLSMergedArea* single = sheet.MergedAreas().FindByMaster(RowIndex{2}, ColumnIndex{2});
