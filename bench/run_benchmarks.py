@@ -108,7 +108,7 @@ def main():
     for items in PROCESS_SIZES:
         rows.append((f"command-line export, {items} items [ms]",
                      *times[f"BM_CommandLineExport/items:{items}/cisla:0"].cells(1e3, 1)))
-        rows.append((f"  the same with --cisla [ms]",
+        rows.append(("  the same with --cisla [ms]",
                      *times[f"BM_CommandLineExport/items:{items}/cisla:1"].cells(1e3, 1)))
         rows.append((f"save alone, {items} items [ms]", *times[f"BM_Save/{items}"].cells(1e3, 1)))
 
