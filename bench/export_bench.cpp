@@ -92,7 +92,7 @@ void BM_SaveWorkbook(benchmark::State& state) {
     const ScratchFolder folder("save-workbook");
     const std::u16string file = folder.withSeparator() + u"Projekt.xls";
     for (auto _ : state) {
-        if (xls::SaveAs(workbook, file) != xls::kSaveAsSucceeded)
+        if (xls::SaveAs(workbook, file) != xls::SaveResult::Saved)
             state.SkipWithError("the save failed");
     }
     state.counters["bytes"] =
@@ -107,7 +107,7 @@ void BM_SaveWorkbookToMemory(benchmark::State& state) {
     std::size_t size = 0;
     for (auto _ : state) {
         std::vector<std::uint8_t> bytes;
-        if (xls::SaveToMemory(workbook, bytes) != xls::kSaveAsSucceeded)
+        if (xls::SaveToMemory(workbook, bytes) != xls::SaveResult::Saved)
             state.SkipWithError("the save failed");
         size = bytes.size();
         benchmark::DoNotOptimize(bytes.data());
@@ -147,7 +147,7 @@ void BM_GenerovatTabulku(benchmark::State& state) {
     for (auto _ : state) {
         xls::TXLSWorkbook workbook;
         exporter::buildWorkbook(workbook, reading.state());
-        if (xls::SaveAs(workbook, file) != xls::kSaveAsSucceeded)
+        if (xls::SaveAs(workbook, file) != xls::SaveResult::Saved)
             state.SkipWithError("the save failed");
     }
 }

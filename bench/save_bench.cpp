@@ -46,7 +46,7 @@ void BM_SaveAs(benchmark::State& state) {
     for (auto _ : state) {
         const std::size_t before = liveAllocatedBytes();
         restartAllocationPeak();
-        if (xls::SaveAs(*workbook, file) != xls::kSaveAsSucceeded)
+        if (xls::SaveAs(*workbook, file) != xls::SaveResult::Saved)
             state.SkipWithError("the save failed");
         peak = std::max(peak, peakAllocatedBytes() - before);
     }
@@ -60,7 +60,7 @@ void BM_SaveToMemory(benchmark::State& state) {
         workbookOf(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     for (auto _ : state) {
         std::vector<std::uint8_t> bytes;
-        if (xls::SaveToMemory(*workbook, bytes) != xls::kSaveAsSucceeded)
+        if (xls::SaveToMemory(*workbook, bytes) != xls::SaveResult::Saved)
             state.SkipWithError("the save failed");
         benchmark::DoNotOptimize(bytes.data());
     }

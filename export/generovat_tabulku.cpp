@@ -20,10 +20,10 @@ void buildWorkbook(xls::TXLSWorkbook& workbook, const calc::Kalkulace& state) {
     }
 }
 
-int GenerovatTabulku(calc::Kalkulace& state) {
+std::optional<xls::SaveResult> GenerovatTabulku(calc::Kalkulace& state) {
     if (const std::optional<calc::Text> violation = sheetLimitViolation(state)) {
         state.platform().showMessage(*violation);
-        return kExportStopped;
+        return std::nullopt;
     }
     xls::TXLSWorkbook workbook;
     buildWorkbook(workbook, state);
