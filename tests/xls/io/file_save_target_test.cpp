@@ -140,7 +140,17 @@ TEST_F(FileSaveTargetTest, NamesThatCannotBeCreatedSayWhyAndCreateNothing) {
         {u"", SaveResult::InvalidName},
     };
     for (const auto& [name, reason] : cases) {
-        EXPECT_EQ(saveWorkbook(name, pattern(600)), reason) << name.size();
+        const SaveResult result = saveWorkbook(name, pattern(600));
+#ifdef _WIN32
+        // Windows names these two by other codes (Wine: a missing path), and
+        // its own file systems even take a lone surrogate: only a name that
+        // cannot be created is the same everywhere.
+        if (reason == SaveResult::NameTooLong || name.find(char16_t(0xD800)) != name.npos) {
+            EXPECT_EQ(xls::saveAsCode(result), -2) << name.size();
+            continue;
+        }
+#endif
+        EXPECT_EQ(result, reason) << name.size();
     }
     EXPECT_EQ(namesIn(folder_), (std::vector<std::string>{"file", "folder.xls"}));
 }
