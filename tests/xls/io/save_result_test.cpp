@@ -31,16 +31,4 @@ TEST(SaveResult, EveryFailureHasItsOwnReasonToEndTheSentence) {
     EXPECT_EQ(texts.size(), std::size(kFailures));
 }
 
-// The automation-style codes: a failure is never reported as success, and
-// the in-memory failure keeps its own code.
-TEST(SaveResult, OnlySavedIsCodeOne) {
-    EXPECT_EQ(xls::saveAsCode(SaveResult::Saved), 1);
-    std::set<int> codes;
-    for (const SaveResult failure : kFailures) {
-        codes.insert(xls::saveAsCode(failure));
-    }
-    EXPECT_EQ(codes, (std::set<int>{-1, -2, -3}));
-    EXPECT_EQ(xls::saveAsCode(SaveResult::NoMemoryFile), -3);
-}
-
 }  // namespace
