@@ -63,7 +63,7 @@ void BM_Save(benchmark::State& state) {
     const ScratchFolder folder("save");
     const std::u16string file = folder.withSeparator() + u"Projekt.xls";
     for (auto _ : state) {
-        if (xls::SaveAs(workbook, file) != xls::kSaveAsSucceeded)
+        if (xls::SaveAs(workbook, file) != xls::SaveResult::Saved)
             state.SkipWithError("the save failed");
     }
 }

@@ -27,16 +27,21 @@ calc::Text quotedIn(std::u16string_view before, const calc::Text& name, std::u16
 
 }  // namespace
 
+calc::Text saveFailedMessage(const calc::Text& path, xls::SaveResult reason) {
+    return quotedIn(u"Soubor \"", path,
+                    u"\" se nepodařilo uložit: " + calc::Text(xls::saveResultText(reason)) + u".");
+}
+
 Export::Export(calc::Kalkulace& state, platform::Automation& automation)
     : state_(state), automation_(automation) {}
 
 bool Export::Button15Click() {
-    const int result = GenerovatTabulku(state_, ExportOptions{.amountsAsNumbers = CheckBox1});
-    if (result == kExportStopped)
-        return false;
-    if (result != xls::kSaveAsSucceeded) {
-        state_.platform().showMessage(
-            quotedIn(u"Soubor \"", exportPath(state_), u"\" se nepodařilo uložit."));
+    const std::optional<xls::SaveResult> result =
+        GenerovatTabulku(state_, ExportOptions{.amountsAsNumbers = CheckBox1});
+    if (!result)
+        return false;  // a worksheet limit stopped it, with its message
+    if (*result != xls::SaveResult::Saved) {
+        state_.platform().showMessage(saveFailedMessage(exportPath(state_), *result));
         state_.Button16Enabled = false;
         state_.Button14Enabled = false;
         return false;

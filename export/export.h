@@ -10,8 +10,13 @@
 #include "calc/kalkulace.h"
 #include "calc/text.h"
 #include "platform/automation.h"
+#include "xls/io/save_result.h"
 
 namespace ek::exporter {
+
+// "Soubor "<path>" se nepodařilo uložit: <reason>.", the message of a failed
+// save, the same in the window and on the command line.
+calc::Text saveFailedMessage(const calc::Text& path, xls::SaveResult reason);
 
 class Export {
   public:

@@ -24,10 +24,11 @@ void buildWorkbook(xls::TXLSWorkbook& workbook, const calc::Kalkulace& state,
     }
 }
 
-int GenerovatTabulku(calc::Kalkulace& state, const ExportOptions& options) {
+std::optional<xls::SaveResult> GenerovatTabulku(calc::Kalkulace& state,
+                                                const ExportOptions& options) {
     if (const std::optional<calc::Text> violation = sheetLimitViolation(state)) {
         state.platform().showMessage(*violation);
-        return kExportStopped;
+        return std::nullopt;
     }
     xls::TXLSWorkbook workbook;
     buildWorkbook(workbook, state, options);

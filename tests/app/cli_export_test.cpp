@@ -109,7 +109,8 @@ TEST_F(CliExport, AFailedSaveIsReported) {
     EXPECT_EQ(out.str(), "");
     EXPECT_EQ(fake.messages, std::vector<std::u16string>{u"Soubor \"" + folder +
                                                          u"chybí/Zahrada u domu.xls\" se "
-                                                         u"nepodařilo uložit."});
+                                                         u"nepodařilo uložit: složka "
+                                                         u"neexistuje."});
     EXPECT_TRUE(nothingWritten());
 }
 

@@ -283,7 +283,8 @@ TEST_F(TForm1Test, AFailedSaveIsANoticeLeavesNoFileAndTheNextExportWorks) {
     form().Button15Click();
     ASSERT_EQ(view.messageTexts(),
               std::vector<std::u16string>{u"Soubor \"" + platformPathOf(workbook()) +
-                                          u"\" se nepodařilo uložit."});
+                                          u"\" se nepodařilo uložit: pod tímto názvem je "
+                                          u"složka."});
     EXPECT_FALSE(view.Button16);
     EXPECT_EQ(folderEntries(), before);
 

@@ -104,18 +104,18 @@ TEST_F(ExportTest, SavesUnderTheMaterialListsNameReplacingAnEarlierFile) {
     readWorkedExample();
     EXPECT_EQ(exportPath(k), scratch.folderText() + u"Zahrada u domu.xls");
     std::ofstream(exported()) << "an older export";
-    ASSERT_EQ(GenerovatTabulku(k), xls::kSaveAsSucceeded);
+    ASSERT_EQ(GenerovatTabulku(k), xls::SaveResult::Saved);
     const auto expectedBytes = [&] {
         xls::TXLSWorkbook workbook;
         buildWorkbook(workbook, k);
         std::vector<std::uint8_t> bytes;
-        EXPECT_EQ(xls::SaveToMemory(workbook, bytes), xls::kSaveAsSucceeded);
+        EXPECT_EQ(xls::SaveToMemory(workbook, bytes), xls::SaveResult::Saved);
         return bytes;
     };
     EXPECT_EQ(fileBytes(exported()), expectedBytes());
 
     k.INF_celkova_cena = u" 99 999,00";  // the user edited the shown total
-    ASSERT_EQ(GenerovatTabulku(k), xls::kSaveAsSucceeded);
+    ASSERT_EQ(GenerovatTabulku(k), xls::SaveResult::Saved);
     EXPECT_EQ(fileBytes(exported()), expectedBytes());
     EXPECT_EQ(std::distance(fs::directory_iterator(scratch.path()), fs::directory_iterator()), 1);
     EXPECT_TRUE(fake.messages.empty());
@@ -127,14 +127,14 @@ TEST_F(ExportTest, WithoutAnyCategoryAnEmptyWorkbookIsSaved) {
     xls::TXLSWorkbook workbook;
     buildWorkbook(workbook, k);
     EXPECT_EQ(workbook.Worksheets().Count(), 0);
-    EXPECT_EQ(GenerovatTabulku(k), xls::kSaveAsSucceeded);
+    EXPECT_EQ(GenerovatTabulku(k), xls::SaveResult::Saved);
     EXPECT_TRUE(fs::exists(scratch.path() / test::pathFromUtf8("Prázdný.xls")));
 }
 
-TEST_F(ExportTest, AFailedSaveGivesItsResultCode) {
+TEST_F(ExportTest, AFailedSaveGivesItsReason) {
     readWorkedExample();
     k.Edit1 = scratch.folderText() + u"missing/";
-    EXPECT_EQ(GenerovatTabulku(k), xls::kSaveAsCannotCreate);
+    EXPECT_EQ(GenerovatTabulku(k), xls::SaveResult::FolderMissing);
     EXPECT_TRUE(fs::is_empty(scratch.path()));
 }
 
@@ -151,7 +151,7 @@ std::vector<Row> tableOf(int items) {
 TEST_F(ExportTest, ACategoryOfMoreItemsThanASheetHoldsStopsTheExport) {
     readWorkedExample();
     setTable(k.StringGrid3, tableOf(65533));
-    EXPECT_EQ(GenerovatTabulku(k), kExportStopped);
+    EXPECT_EQ(GenerovatTabulku(k), std::nullopt);
     EXPECT_EQ(fake.messages,
               std::vector<std::u16string>{u"Kategorie \"Kalkulace zahradních objektů\" má 65533 "
                                           u"položek; list souboru XLS jich pojme nejvýše 65 532."});
@@ -161,7 +161,7 @@ TEST_F(ExportTest, ACategoryOfMoreItemsThanASheetHoldsStopsTheExport) {
 TEST_F(ExportTest, ACategoryFillingTheSheetToItsLastRowIsSaved) {
     readWorkedExample();
     setTable(k.StringGrid3, tableOf(65532));
-    EXPECT_EQ(GenerovatTabulku(k), xls::kSaveAsSucceeded);
+    EXPECT_EQ(GenerovatTabulku(k), xls::SaveResult::Saved);
     EXPECT_TRUE(fake.messages.empty());
     EXPECT_TRUE(fs::exists(exported()));
 }
@@ -194,10 +194,10 @@ TEST_F(ExportTest, ATextLongerThanACellHoldsStopsTheExport) {
         else
             k.StringGrid2.setCell(c.column, c.row, text);
         if (c.message.empty()) {
-            EXPECT_EQ(GenerovatTabulku(k), xls::kSaveAsSucceeded);
+            EXPECT_EQ(GenerovatTabulku(k), xls::SaveResult::Saved);
             EXPECT_TRUE(fake.messages.empty());
         } else {
-            EXPECT_EQ(GenerovatTabulku(k), kExportStopped);
+            EXPECT_EQ(GenerovatTabulku(k), std::nullopt);
             EXPECT_EQ(fake.messages, std::vector<std::u16string>{c.message});
             EXPECT_FALSE(fs::exists(exported()));
         }
@@ -208,7 +208,7 @@ TEST_F(ExportTest, LimitsAreReportedForTheFirstSheetThatBreaksThem) {
     readWorkedExample();
     setTable(k.StringGrid10, tableOf(65533));
     k.StringGrid3.setCell(1, 1, std::u16string(32768, u'a'));
-    EXPECT_EQ(GenerovatTabulku(k), kExportStopped);
+    EXPECT_EQ(GenerovatTabulku(k), std::nullopt);
     EXPECT_EQ(fake.messages,
               std::vector<std::u16string>{
                   u"Text na listu \"Kalkulace zahradních objektů\", řádek 3, je delší než 32 767 "

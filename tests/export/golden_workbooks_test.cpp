@@ -123,7 +123,7 @@ TEST_P(GoldenWorkbook, IsWrittenByteForByte) {
     state.FileListBox1.itemIndex = static_cast<int>(found - names.begin());
     state.RadioGroup2 = golden.plantNameMode;
     state.Prevod();
-    ASSERT_EQ(exporter::GenerovatTabulku(state), xls::kSaveAsSucceeded);
+    ASSERT_EQ(exporter::GenerovatTabulku(state), xls::SaveResult::Saved);
 
     fs::path workbook = materialLists / pathFromUtf8(golden.listFile);
     workbook.replace_extension(".xls");

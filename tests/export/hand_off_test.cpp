@@ -312,7 +312,7 @@ TEST_F(ExportButton, AFailedSaveIsReportedAndKeepsTheHandOffDisabled) {
     EXPECT_FALSE(exporter.Button15Click());
     EXPECT_EQ(fake.messages, std::vector<std::u16string>{u"Soubor \"" + k.Edit1 +
                                                          u"Zahrada u domu.xls\" se nepodařilo "
-                                                         u"uložit."});
+                                                         u"uložit: složka neexistuje."});
     EXPECT_FALSE(k.Button16Enabled);
     EXPECT_FALSE(k.Button14Enabled);
 }

@@ -360,9 +360,9 @@ void WorkbookRun::saveAndCheck() {
     if (!haveSheet())
         expected_.addSheet();  // a workbook is saved with at least one sheet
     std::vector<std::uint8_t> file;
-    check(xls::SaveToMemory(workbook_, file) == xls::kSaveAsSucceeded, "a save into memory works");
+    check(xls::SaveToMemory(workbook_, file) == xls::SaveResult::Saved, "a save into memory works");
     std::vector<std::uint8_t> again;
-    check(xls::SaveToMemory(workbook_, again) == xls::kSaveAsSucceeded && again == file,
+    check(xls::SaveToMemory(workbook_, again) == xls::SaveResult::Saved && again == file,
           "saving the same workbook again gives the same bytes");
     try {
         const cfb::File container = cfb::read(file);

@@ -25,6 +25,7 @@
 #include "robustness/file_modes.h"
 #include "robustness/real_folder.h"
 #include "robustness/real_session.h"
+#include "support/faulty_file_system.h"
 #include "support/sample_files.h"
 #include "xls/io/file_system.h"
 #include "xls/io/save_as.h"
@@ -43,53 +44,6 @@ std::string samplesText(const std::string& file) {
     return std::string(bytes.begin(), bytes.end());
 }
 
-// The file system of the machine, with one call made to fail: the write
-// after `writeBudget` bytes, the flush, or the rename.
-class FailingFileSystem final : public xls::FileSystem {
-  public:
-    std::uint64_t writeBudget = UINT64_MAX;
-    bool failFlush = false;
-    bool failReplace = false;
-    std::vector<std::size_t> writes;  // the size of each write asked for
-
-    Created createNew(const std::u16string& path) override {
-        Created created = native_.createNew(path);
-        if (created.file)
-            created.file = std::make_unique<File>(std::move(created.file), *this);
-        return created;
-    }
-    bool mayReplace(const std::u16string& path) override { return native_.mayReplace(path); }
-    bool replace(const std::u16string& from, const std::u16string& to) override {
-        return !failReplace && native_.replace(from, to);
-    }
-    bool remove(const std::u16string& path) override { return native_.remove(path); }
-    std::uint32_t processId() override { return native_.processId(); }
-
-  private:
-    class File final : public xls::WritableFile {
-      public:
-        File(std::unique_ptr<xls::WritableFile> file, FailingFileSystem& owner)
-            : file_(std::move(file)), owner_(owner) {}
-        bool writeAt(std::uint64_t offset, std::span<const std::uint8_t> bytes) override {
-            owner_.writes.push_back(bytes.size());
-            if (bytes.size() > owner_.writeBudget) {
-                file_->writeAt(offset, bytes.first(owner_.writeBudget));
-                owner_.writeBudget = 0;
-                return false;
-            }
-            owner_.writeBudget -= bytes.size();
-            return file_->writeAt(offset, bytes);
-        }
-        bool flushAndClose() override { return file_->flushAndClose() && !owner_.failFlush; }
-
-      private:
-        std::unique_ptr<xls::WritableFile> file_;
-        FailingFileSystem& owner_;
-    };
-
-    xls::FileSystem& native_ = xls::nativeFileSystem();
-};
-
 class ExportFaults : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -103,22 +57,23 @@ class ExportFaults : public ::testing::Test {
     }
 
     fs::path workbookFile() const { return session.materialLists() / (kName + ".xls"); }
-    std::u16string saveFailedMessage() const {
-        return u"Soubor \"" + exporter::exportPath(session.state) + u"\" se nepodařilo uložit.";
+    std::u16string saveFailedMessage(std::u16string_view reason) const {
+        return u"Soubor \"" + exporter::exportPath(session.state) + u"\" se nepodařilo uložit: " +
+               std::u16string(reason) + u".";
     }
     // The bytes the current state exports.
     std::vector<std::uint8_t> exportBytes() {
         xls::TXLSWorkbook workbook;
         exporter::buildWorkbook(workbook, session.state);
         std::vector<std::uint8_t> bytes;
-        EXPECT_EQ(xls::SaveToMemory(workbook, bytes), xls::kSaveAsSucceeded);
+        EXPECT_EQ(xls::SaveToMemory(workbook, bytes), xls::SaveResult::Saved);
         return bytes;
     }
-    // A failed "Export XLS": its message, the hand-off off, the previous
-    // workbook as it was, nothing else in the folder.
-    void expectFailedExport() {
+    // A failed "Export XLS": its message with the reason, the hand-off off,
+    // the previous workbook as it was, nothing else in the folder.
+    void expectFailedExport(std::u16string_view reason) {
         EXPECT_FALSE(exporter.Button15Click());
-        EXPECT_EQ(session.messages, std::vector<std::u16string>{saveFailedMessage()});
+        EXPECT_EQ(session.messages, std::vector<std::u16string>{saveFailedMessage(reason)});
         session.messages.clear();
         EXPECT_FALSE(session.state.Button16Enabled);
         EXPECT_FALSE(session.state.Button14Enabled);
@@ -151,7 +106,7 @@ TEST_F(ExportFaults, DiskFullAtAnyPointOfTheSaveKeepsThePreviousWorkbook) {
           std::uint64_t{4096}, size / 3, previous.size(), size / 2, size - 512, size - 1}) {
         SCOPED_TRACE(limit);
         const FileSizeLimit full(limit);
-        expectFailedExport();
+        expectFailedExport(u"soubor by byl větší, než systém dovoluje");
     }
     expectUsable();
 }
@@ -188,18 +143,18 @@ TEST_F(ExportFaults, WriteFailingAfterAnyNumberOfBytesKeepsThePreviousWorkbook) 
     // One workbook saved again and again: building it would take most of the time.
     xls::TXLSWorkbook workbook;
     exporter::buildWorkbook(workbook, session.state);
-    const auto saveWith = [&](FailingFileSystem& failing) {
+    const auto saveWith = [&](FaultyFileSystem& failing) {
         return xls::SaveAs(workbook, path, failing);
     };
-    FailingFileSystem measuring;
-    measuring.failFlush = true;
-    ASSERT_EQ(saveWith(measuring), xls::kSaveAsFailed);
+    FaultyFileSystem measuring;
+    measuring.moveFailure = xls::SaveResult::WriteFailed;
+    ASSERT_EQ(saveWith(measuring), xls::SaveResult::WriteFailed);
     ASSERT_GE(measuring.writes.size(), 4u);
     for (const std::uint64_t budget : failurePoints(measuring.writes)) {
         SCOPED_TRACE(budget);
-        FailingFileSystem failing;
+        FaultyFileSystem failing;
         failing.writeBudget = budget;
-        EXPECT_EQ(saveWith(failing), xls::kSaveAsFailed);
+        EXPECT_EQ(saveWith(failing), xls::SaveResult::NoSpace);
         expectPreviousWorkbook();
     }
     expectUsable();
@@ -207,14 +162,13 @@ TEST_F(ExportFaults, WriteFailingAfterAnyNumberOfBytesKeepsThePreviousWorkbook) 
 
 TEST_F(ExportFaults, FailingFlushOrRenameOfTheExportKeepsThePreviousWorkbook) {
     const std::u16string path = exporter::exportPath(session.state);
-    for (const bool flush : {true, false}) {
+    for (const xls::SaveResult reason :
+         {xls::SaveResult::WriteFailed, xls::SaveResult::FileInUse}) {
         xls::TXLSWorkbook workbook;
         exporter::buildWorkbook(workbook, session.state);
-        FailingFileSystem failing;
-        failing.failFlush = flush;
-        failing.failReplace = !flush;
-        EXPECT_EQ(xls::SaveAs(workbook, path, failing),
-                  flush ? xls::kSaveAsFailed : xls::kSaveAsCannotCreate);
+        FaultyFileSystem failing;
+        failing.moveFailure = reason;
+        EXPECT_EQ(xls::SaveAs(workbook, path, failing), reason);
         expectPreviousWorkbook();
     }
     expectUsable();
@@ -225,13 +179,15 @@ TEST_F(ExportFaults, MissingExportFolderOrOneThatBecameAFile) {
     const fs::path aside = folder.string() + " (jinde)";
     fs::rename(folder, aside);
     EXPECT_FALSE(exporter.Button15Click());
-    EXPECT_EQ(session.messages, std::vector<std::u16string>{saveFailedMessage()});
+    EXPECT_EQ(session.messages,
+              std::vector<std::u16string>{saveFailedMessage(u"složka neexistuje")});
     EXPECT_FALSE(fs::exists(folder));
 
     writeBytes(folder, {'x'});
     session.messages.clear();
     EXPECT_FALSE(exporter.Button15Click());
-    EXPECT_EQ(session.messages, std::vector<std::u16string>{saveFailedMessage()});
+    EXPECT_EQ(session.messages,
+              std::vector<std::u16string>{saveFailedMessage(u"složka neexistuje")});
     EXPECT_EQ(readBytes(folder), platform::Bytes{'x'});
 
     fs::remove(folder);
@@ -245,7 +201,8 @@ TEST_F(ExportFaults, ExportWhoseNameIsTakenByAFolder) {
     fs::remove(workbookFile());
     fs::create_directories(workbookFile() / "uvnitř");
     EXPECT_FALSE(exporter.Button15Click());
-    EXPECT_EQ(session.messages, std::vector<std::u16string>{saveFailedMessage()});
+    EXPECT_EQ(session.messages,
+              std::vector<std::u16string>{saveFailedMessage(u"pod tímto názvem je složka")});
     EXPECT_TRUE(fs::is_directory(workbookFile() / "uvnitř"));
     EXPECT_EQ(entriesOf(session.materialLists()),
               (std::set<std::string>{kName + ".txt", kName + ".xls"}));
@@ -257,11 +214,11 @@ TEST_F(ExportFaults, ReadOnlyExportFolderOrPreviousWorkbook) {
         GTEST_SKIP() << "file modes cannot be made to bind";
     const fs::path folder = session.materialLists();
     fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
-    expectFailedExport();
+    expectFailedExport(u"chybí oprávnění k zápisu do složky");
     fs::permissions(folder, fs::perms::owner_all);
 
     fs::permissions(workbookFile(), fs::perms::owner_read);
-    expectFailedExport();
+    expectFailedExport(u"soubor je jen pro čtení");
     fs::permissions(workbookFile(), fs::perms::owner_read | fs::perms::owner_write);
     expectUsable();
 }

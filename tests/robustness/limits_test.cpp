@@ -302,7 +302,9 @@ TEST_F(ExportLimits, ExportNameOf5000CharactersCannotBeSavedAndTheToolGoesOn) {
     ASSERT_EQ(session.read("Projekt.txt", utf16File(workedExampleText())), "");
     session.state.INF_jmeno_souboru = Text(4996, u'n');
     const std::u16string path = session.state.Edit1 + session.state.INF_jmeno_souboru + u".xls";
-    EXPECT_EQ(exportMessage(), u"Soubor \"" + path + u"\" se nepodařilo uložit.");
+    EXPECT_EQ(exportMessage(), u"Soubor \"" + path +
+                                   u"\" se nepodařilo uložit: název nebo cesta souboru je "
+                                   u"příliš dlouhá.");
     EXPECT_EQ(entriesOf(session.materialLists()), std::set<std::string>{"Projekt.txt"});
     expectUsable();
 }

@@ -58,14 +58,14 @@ class AtomicSaveTest : public ::testing::Test {
         xls::TXLSWorkbook workbook;
         fill(workbook);
         Bytes bytes;
-        EXPECT_EQ(xls::SaveToMemory(workbook, bytes), xls::kSaveAsSucceeded);
+        EXPECT_EQ(xls::SaveToMemory(workbook, bytes), xls::SaveResult::Saved);
         return bytes;
     }
 
-    int saveAs(const Path& path) {
+    xls::SaveResult saveAs(const Path& path) {
         xls::TXLSWorkbook workbook;
         fill(workbook);
-        return workbook.SaveAs(path);
+        return xls::SaveAs(workbook, path);
     }
 
     std::unique_ptr<platform::Platform> system_ = platform::makeSystemPlatform();
@@ -75,7 +75,7 @@ class AtomicSaveTest : public ::testing::Test {
 
 TEST_F(AtomicSaveTest, SaveAsReplacesAnExistingWorkbookCompletely) {
     const Path target = scratch_.writeFile(u"Zahrada u domu.xls", old_);
-    ASSERT_EQ(saveAs(target), xls::kSaveAsSucceeded);
+    ASSERT_EQ(saveAs(target), xls::SaveResult::Saved);
     const Bytes saved = system_->readFile(target);
     EXPECT_EQ(saved, savedInMemory());  // the file holds what the writer made
     EXPECT_EQ(saved.size() % 512, 0u);
@@ -91,7 +91,9 @@ TEST_F(AtomicSaveTest, AWorkbookHeldOpenElsewhereStaysAsItWas) {
     const Path target = scratch_.writeFile(u"Rodinný dům Říčany.xls", old_);
     const HeldOpen spreadsheetProgram(target);
     ASSERT_TRUE(spreadsheetProgram.held());
-    EXPECT_EQ(saveAs(target), xls::kSaveAsCannotCreate);
+    EXPECT_EQ(saveAs(target), xls::SaveResult::FileInUse);
+    xls::TXLSWorkbook workbook;
+    EXPECT_EQ(workbook.SaveAs(target), -2);
     EXPECT_EQ(system_->readFile(target), old_);
     EXPECT_EQ(names(), std::vector<Path>{u"Rodinný dům Říčany.xls"});
 }
@@ -99,14 +101,14 @@ TEST_F(AtomicSaveTest, AWorkbookHeldOpenElsewhereStaysAsItWas) {
 TEST_F(AtomicSaveTest, AReadOnlyWorkbookStaysAsItWas) {
     const Path target = scratch_.writeFile(u"chráněný.xls", old_);
     ASSERT_TRUE(::SetFileAttributesW(wide(target).c_str(), FILE_ATTRIBUTE_READONLY));
-    EXPECT_EQ(saveAs(target), xls::kSaveAsCannotCreate);
+    EXPECT_EQ(saveAs(target), xls::SaveResult::ReadOnlyFile);
     EXPECT_EQ(system_->readFile(target), old_);
     EXPECT_EQ(names(), std::vector<Path>{u"chráněný.xls"});
 }
 
 TEST_F(AtomicSaveTest, AMissingFolderOrABlankNameCreatesNothing) {
-    EXPECT_EQ(saveAs(scratch_ / u"chybí\\a.xls"), xls::kSaveAsCannotCreate);
-    EXPECT_EQ(saveAs(u" \t "), xls::kSaveAsFailed);
+    EXPECT_EQ(saveAs(scratch_ / u"chybí\\a.xls"), xls::SaveResult::FolderMissing);
+    EXPECT_EQ(saveAs(u" \t "), xls::SaveResult::BlankName);
     EXPECT_TRUE(names().empty());
 }
 

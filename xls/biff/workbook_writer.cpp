@@ -96,11 +96,11 @@ std::optional<WorkbookStream> generateWorkbookStream(TXLSWorkbook& workbook) {
     return stream;
 }
 
-int writeWorkbookStream(const WorkbookStream& stream, ByteSink& sink) {
+bool writeWorkbookStream(const WorkbookStream& stream, ByteSink& sink) {
     CountingSink counted(sink);
     const bool complete = writeRecords(stream, counted);
     writePadding(sink, counted.written());
-    return complete ? kSaveSucceeded : kSaveFailed;
+    return complete;
 }
 
 }  // namespace xls

@@ -25,10 +25,6 @@ struct WorkbookStream {
     std::size_t length() const;
 };
 
-// Save-pass results, passed on by SaveAs.
-inline constexpr int kSaveSucceeded = 1;
-inline constexpr int kSaveFailed = -1;
-
 // Builds the stream (steps 1 to 9 of a save pass): adds a sheet to a workbook
 // without one, compacts the formats, numbers the live strings, builds the
 // globals, places each sheet (its stream position is stored in the sheet) and
@@ -37,10 +33,10 @@ inline constexpr int kSaveFailed = -1;
 std::optional<WorkbookStream> generateWorkbookStream(TXLSWorkbook& workbook);
 
 // Writes the lists in stream order, then zero bytes up to the next multiple
-// of 512 (the padding's own result is not examined). kSaveFailed at the first
-// write that takes fewer bytes than given: later lists are not written, the
-// padding is still attempted.
-int writeWorkbookStream(const WorkbookStream& stream, ByteSink& sink);
+// of 512 (the padding's own result is not examined). False at the first write
+// that takes fewer bytes than given: later lists are not written, the padding
+// is still attempted.
+bool writeWorkbookStream(const WorkbookStream& stream, ByteSink& sink);
 
 // Zero bytes that bring `length` to a multiple of 512.
 constexpr std::size_t streamPadding(std::size_t length) {

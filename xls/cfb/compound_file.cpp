@@ -39,14 +39,14 @@ CompoundStream::CompoundStream(SaveTarget& target) : target_(target) {
 }
 
 std::size_t CompoundStream::write(std::span<const std::uint8_t> bytes) {
-    if (failed_) {
+    if (failed()) {
         return 0;
     }
     const std::size_t room =
         static_cast<std::size_t>(std::min<std::uint64_t>(kMaxSize - size_, bytes.size()));
     std::size_t taken = 0;
     while (taken < room) {
-        if (staged_.size() == kStagingSize && !flushStaged()) {
+        if (staged_.size() == kStagingSize && flushStaged() != SaveResult::Saved) {
             return taken;
         }
         const std::size_t piece = std::min(kStagingSize - staged_.size(), room - taken);
@@ -56,35 +56,33 @@ std::size_t CompoundStream::write(std::span<const std::uint8_t> bytes) {
         size_ += piece;
     }
     if (taken < bytes.size()) {
-        failed_ = true;  // the stream would exceed what the format can hold
+        failure_ = SaveResult::FileTooLarge;  // more than the format can hold
     }
     return taken;
 }
 
-bool CompoundStream::flushStaged() {
-    if (failed_) {
-        return false;
+SaveResult CompoundStream::flushStaged() {
+    if (failed() || staged_.empty()) {
+        return failure_;
     }
-    if (!staged_.empty() && !target_.writeAt(kStreamOffset + stagedFrom_, staged_)) {
-        failed_ = true;
-        return false;
+    failure_ = target_.writeAt(kStreamOffset + stagedFrom_, staged_);
+    if (failure_ == SaveResult::Saved) {
+        stagedFrom_ += staged_.size();
+        staged_.clear();
     }
-    stagedFrom_ += staged_.size();
-    staged_.clear();
-    return true;
+    return failure_;
 }
 
-std::unique_ptr<CompoundFile> CompoundFile::create(const std::u16string& fileName) {
+Made<CompoundFile> CompoundFile::create(const std::u16string& fileName) {
     return create(fileName, nativeFileSystem());
 }
 
-std::unique_ptr<CompoundFile> CompoundFile::create(const std::u16string& fileName,
-                                                   FileSystem& fileSystem) {
-    auto target = FileSaveTarget::create(fileName, fileSystem);
-    if (!target) {
-        return nullptr;
+Made<CompoundFile> CompoundFile::create(const std::u16string& fileName, FileSystem& fileSystem) {
+    Made<FileSaveTarget> target = FileSaveTarget::create(fileName, fileSystem);
+    if (!target.made) {
+        return {nullptr, target.failure};
     }
-    return std::make_unique<CompoundFile>(std::move(target));
+    return {std::make_unique<CompoundFile>(std::move(target.made))};
 }
 
 std::unique_ptr<CompoundFile> CompoundFile::createInMemory(std::vector<std::uint8_t>& destination) {
@@ -113,38 +111,42 @@ CompoundStream* CompoundFile::createStream(std::u16string_view name) {
     return stream_.get();
 }
 
-CommitResult CompoundFile::release() {
+SaveResult CompoundFile::release() {
     if (released_ || !target_) {
-        return CommitResult::WriteFailed;
+        return SaveResult::WriteFailed;
     }
     released_ = true;
-    CommitResult result = CommitResult::WriteFailed;
+    SaveResult result = SaveResult::WriteFailed;
     try {
         result = writeAndCommit();
     } catch (const std::bad_alloc&) {
-        result = CommitResult::WriteFailed;
+        result = SaveResult::OutOfMemory;
     }
     // The stream must not reach the target any more; dropping the target now
     // removes a temporary file at once instead of when the caller lets go.
-    if (stream_) {
-        stream_->failed_ = true;
+    if (stream_ && !stream_->failed()) {
+        stream_->failure_ = SaveResult::WriteFailed;
     }
     target_.reset();
     return result;
 }
 
-CommitResult CompoundFile::writeAndCommit() {
-    if (stream_ && !stream_->flushStaged()) {
-        return CommitResult::WriteFailed;
+SaveResult CompoundFile::writeAndCommit() {
+    if (stream_) {
+        if (const SaveResult failure = stream_->flushStaged(); failure != SaveResult::Saved) {
+            return failure;
+        }
     }
     const compound::Layout layout = compound::layoutFor(stream_ ? stream_->size_ : 0);
     const std::vector<std::uint8_t> tail = compound::tailSectors(layout, streamName_);
-    if (!target_->writeAt(kStreamOffset + layout.streamSize, tail)) {
-        return CommitResult::WriteFailed;
+    if (const SaveResult failure = target_->writeAt(kStreamOffset + layout.streamSize, tail);
+        failure != SaveResult::Saved) {
+        return failure;
     }
     // The header goes last: until it is there the file is no compound file.
-    if (!target_->writeAt(0, compound::headerSector(layout))) {
-        return CommitResult::WriteFailed;
+    if (const SaveResult failure = target_->writeAt(0, compound::headerSector(layout));
+        failure != SaveResult::Saved) {
+        return failure;
     }
     return target_->commit();
 }

@@ -4,17 +4,17 @@
 // one stream in the root storage, as a workbook file needs.
 //
 // How SaveAs uses it:
-//   auto file = CompoundFile::create(fileName);      // null: result -2
-//   CompoundStream* stream = file->createStream(u"Workbook");  // null: -1
-//   every chunk: stream->write(chunk) == chunk.size(), else -1
+//   auto [file, failure] = CompoundFile::create(fileName);  // null: failure says why
+//   CompoundStream* stream = file->createStream(u"Workbook");  // null: WriteFailed
+//   every chunk: stream->write(chunk), which takes fewer bytes after a failure
 //   stream->seekCurrent() is the stream length so far (for the padding)
-//   file->release(): Committed -> 1, WriteFailed -> -1, ReplaceFailed -> -2
-// The file appears at fileName only in release(), in one step (written under
-// a temporary name, then renamed). After a failed write, simply destroy the
-// CompoundFile (or release it, which then reports WriteFailed): the previous
-// file stays as it was and no temporary file remains.
-// For the in-memory variant use createInMemory(buffer) the same way; null
-// there is SaveAs's -3.
+//   file->release(): Saved, or the first failure of the stream or the target
+// The file appears at fileName only in release(), in one step (written as a
+// new file, then moved in place). After a failed write, simply destroy the
+// CompoundFile or release it, which then reports the failure: the previous
+// file stays as it was and no temporary file remains. For the in-memory
+// variant use createInMemory(buffer) the same way; null there is
+// NoMemoryFile.
 
 #include <cstddef>
 #include <cstdint>
@@ -26,6 +26,7 @@
 
 #include "xls/biff/record_list.h"
 #include "xls/io/file_system.h"
+#include "xls/io/save_result.h"
 #include "xls/io/save_target.h"
 
 namespace xls {
@@ -43,35 +44,34 @@ class CompoundStream final : public ByteSink {
 
     // Appends `bytes`; returns how many were taken: all of them, or fewer
     // once the target failed or the stream reached kMaxSize (release() then
-    // reports WriteFailed).
+    // reports the target's failure or FileTooLarge).
     std::size_t write(std::span<const std::uint8_t> bytes) override;
 
     // The current position after a seek by 0 from it: the length so far.
     std::uint64_t seekCurrent() const { return size_; }
 
-    bool failed() const { return failed_; }
+    bool failed() const { return failure_ != SaveResult::Saved; }
 
   private:
     friend class CompoundFile;
     explicit CompoundStream(SaveTarget& target);
 
     // Writes the held-back bytes to their place in the file.
-    bool flushStaged();
+    SaveResult flushStaged();
 
     SaveTarget& target_;
     std::vector<std::uint8_t> staged_;
     std::uint64_t stagedFrom_ = 0;  // stream offset of staged_[0]
     std::uint64_t size_ = 0;
-    bool failed_ = false;
+    SaveResult failure_ = SaveResult::Saved;
 };
 
 class CompoundFile {
   public:
-    // A file that takes the place of `fileName` on release(). Null when it
-    // cannot be created (see FileSaveTarget::create).
-    static std::unique_ptr<CompoundFile> create(const std::u16string& fileName);
-    static std::unique_ptr<CompoundFile> create(const std::u16string& fileName,
-                                                FileSystem& fileSystem);
+    // A file that takes the place of `fileName` on release(); none when it
+    // cannot be created, and why (see FileSaveTarget::create).
+    static Made<CompoundFile> create(const std::u16string& fileName);
+    static Made<CompoundFile> create(const std::u16string& fileName, FileSystem& fileSystem);
 
     // A file whose bytes are appended to `destination` on a successful
     // release(); nothing is appended otherwise. Null only when memory for
@@ -90,12 +90,13 @@ class CompoundFile {
 
     // Lays out the compound file around the stream (header, allocation
     // tables, directory) and commits it to the target. Without a stream the
-    // root storage is empty. Only the first call does anything; later ones
-    // report WriteFailed.
-    CommitResult release();
+    // root storage is empty. After a failed stream write nothing is
+    // committed and that failure is reported. Only the first call does
+    // anything; later ones report WriteFailed.
+    SaveResult release();
 
   private:
-    CommitResult writeAndCommit();
+    SaveResult writeAndCommit();
 
     std::unique_ptr<SaveTarget> target_;
     std::u16string streamName_;

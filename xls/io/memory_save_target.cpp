@@ -6,13 +6,13 @@
 
 namespace xls {
 
-bool MemorySaveTarget::writeAt(std::uint64_t offset, std::span<const std::uint8_t> bytes) {
-    if (failed_) {
-        return false;
+SaveResult MemorySaveTarget::writeAt(std::uint64_t offset, std::span<const std::uint8_t> bytes) {
+    if (failure_ != SaveResult::Saved) {
+        return failure_;
     }
     if (offset > std::numeric_limits<std::size_t>::max() - bytes.size()) {
-        failed_ = true;
-        return false;
+        failure_ = SaveResult::OutOfMemory;
+        return failure_;
     }
     const std::size_t end = static_cast<std::size_t>(offset) + bytes.size();
     try {
@@ -20,28 +20,31 @@ bool MemorySaveTarget::writeAt(std::uint64_t offset, std::span<const std::uint8_
             bytes_.resize(end);
         }
     } catch (const std::bad_alloc&) {
-        failed_ = true;
-        return false;
+        failure_ = SaveResult::OutOfMemory;
+        return failure_;
     }
     std::copy(bytes.begin(), bytes.end(), bytes_.begin() + static_cast<std::ptrdiff_t>(offset));
-    return true;
+    return SaveResult::Saved;
 }
 
-CommitResult MemorySaveTarget::commit() {
-    if (failed_) {
-        return CommitResult::WriteFailed;
+SaveResult MemorySaveTarget::commit() {
+    if (failure_ != SaveResult::Saved) {
+        return failure_;
     }
-    failed_ = true;  // a second commit must not append again
+    if (committed_) {
+        return SaveResult::WriteFailed;  // a second commit must not append again
+    }
+    committed_ = true;
     if (destination_.empty()) {
         destination_ = std::move(bytes_);
-        return CommitResult::Committed;
+        return SaveResult::Saved;
     }
     try {
         destination_.insert(destination_.end(), bytes_.begin(), bytes_.end());
     } catch (const std::bad_alloc&) {
-        return CommitResult::WriteFailed;
+        return SaveResult::OutOfMemory;
     }
-    return CommitResult::Committed;
+    return SaveResult::Saved;
 }
 
 }  // namespace xls

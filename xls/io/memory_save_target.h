@@ -18,14 +18,15 @@ class MemorySaveTarget final : public SaveTarget {
     // `destination` must outlive the target.
     explicit MemorySaveTarget(std::vector<std::uint8_t>& destination) : destination_(destination) {}
 
-    // False only when memory runs out.
-    bool writeAt(std::uint64_t offset, std::span<const std::uint8_t> bytes) override;
-    CommitResult commit() override;
+    // Fails only when memory runs out.
+    SaveResult writeAt(std::uint64_t offset, std::span<const std::uint8_t> bytes) override;
+    SaveResult commit() override;
 
   private:
     std::vector<std::uint8_t>& destination_;
     std::vector<std::uint8_t> bytes_;
-    bool failed_ = false;
+    SaveResult failure_ = SaveResult::Saved;
+    bool committed_ = false;
 };
 
 }  // namespace xls

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <new>
 
 #include "xls/biff/workbook_writer.h"
 #include "xls/cfb/compound_file.h"
@@ -29,42 +30,32 @@ class OpenFileMark {
     TXLSSaveState& state_;
 };
 
-int resultOf(CommitResult commit) {
-    switch (commit) {
-        case CommitResult::Committed:
-            return kSaveAsSucceeded;
-        case CommitResult::ReplaceFailed:
-            return kSaveAsCannotCreate;
-        case CommitResult::WriteFailed:
-            break;
-    }
-    return kSaveAsFailed;
-}
-
 // The save pass into a created compound file. A file that is not released
 // leaves nothing behind: the old file, or the caller's buffer, stays as it was.
-int writeInto(TXLSWorkbook& workbook, CompoundFile& file) {
+SaveResult writeInto(TXLSWorkbook& workbook, CompoundFile& file) {
     const std::optional<WorkbookStream> stream = generateWorkbookStream(workbook);
     if (!stream) {
-        return kSaveAsFailed;
+        return SaveResult::WriteFailed;
     }
     CompoundStream* workbookStream = file.createStream(u"Workbook");
     if (workbookStream == nullptr) {
-        return kSaveAsFailed;
+        return SaveResult::WriteFailed;
     }
-    if (writeWorkbookStream(*stream, *workbookStream) != kSaveSucceeded) {
-        return kSaveAsFailed;
-    }
-    return resultOf(file.release());
+    // A short write is the stream's failure, which release() reports
+    // without committing anything.
+    writeWorkbookStream(*stream, *workbookStream);
+    return file.release();
 }
 
 // No exception leaves a save: running out of memory while the stream is
 // built is a failed save like any other, and the half-made file is dropped.
-int saveInto(TXLSWorkbook& workbook, std::unique_ptr<CompoundFile> file) {
+SaveResult saveInto(TXLSWorkbook& workbook, std::unique_ptr<CompoundFile> file) {
     try {
         return writeInto(workbook, *file);
+    } catch (const std::bad_alloc&) {
+        return SaveResult::OutOfMemory;
     } catch (const std::exception&) {
-        return kSaveAsFailed;
+        return SaveResult::WriteFailed;
     }
 }
 
@@ -74,30 +65,30 @@ bool IsBlankFileName(std::u16string_view fileName) {
     return std::all_of(fileName.begin(), fileName.end(), isBlankOrControl);
 }
 
-int SaveAs(TXLSWorkbook& workbook, const std::u16string& fileName) {
+SaveResult SaveAs(TXLSWorkbook& workbook, const std::u16string& fileName) {
     return SaveAs(workbook, fileName, nativeFileSystem());
 }
 
-int SaveAs(TXLSWorkbook& workbook, const std::u16string& fileName, FileSystem& fileSystem) {
+SaveResult SaveAs(TXLSWorkbook& workbook, const std::u16string& fileName, FileSystem& fileSystem) {
     TXLSSaveState& state = workbook.SaveState();
     state.lastFileFormat = SaveFormat::Biff8;
     if (IsBlankFileName(fileName)) {
-        return kSaveAsFailed;
+        return SaveResult::BlankName;
     }
-    std::unique_ptr<CompoundFile> file = CompoundFile::create(fileName, fileSystem);
-    if (!file) {
-        return kSaveAsCannotCreate;
+    Made<CompoundFile> file = CompoundFile::create(fileName, fileSystem);
+    if (!file.made) {
+        return file.failure;
     }
     const OpenFileMark open(state);
     state.fileName = fileName;
-    return saveInto(workbook, std::move(file));
+    return saveInto(workbook, std::move(file.made));
 }
 
-int SaveToMemory(TXLSWorkbook& workbook, std::vector<std::uint8_t>& destination) {
+SaveResult SaveToMemory(TXLSWorkbook& workbook, std::vector<std::uint8_t>& destination) {
     workbook.SaveState().lastFileFormat = SaveFormat::Biff8;
     std::unique_ptr<CompoundFile> file = CompoundFile::createInMemory(destination);
     if (!file) {
-        return kSaveAsNoMemoryFile;
+        return SaveResult::NoMemoryFile;
     }
     return saveInto(workbook, std::move(file));
 }

@@ -9,7 +9,7 @@ TXLSWorkbook::TXLSWorkbook() : worksheets_(*this) {}
 TXLSWorkbook::~TXLSWorkbook() = default;
 
 int TXLSWorkbook::SaveAs(const std::u16string& fileName) {
-    return xls::SaveAs(*this, fileName);
+    return saveAsCode(xls::SaveAs(*this, fileName));
 }
 
 }  // namespace xls

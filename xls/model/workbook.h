@@ -35,7 +35,7 @@ class TXLSWorkbook {
     IXLSWorkSheets& Worksheets() { return worksheets_; }
 
     // Writes the workbook as a BIFF8 file (the save of xls/io/save_as.h);
-    // 1 on success, a negative code otherwise.
+    // its result as a code: 1 on success, -1 or -2 otherwise (saveAsCode).
     int SaveAs(const std::u16string& fileName);
     const IXLSWorkSheets& Worksheets() const { return worksheets_; }
 

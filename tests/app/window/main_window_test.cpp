@@ -289,7 +289,8 @@ TEST_F(MainWindowTest, AFailedSaveShowsAModalBoxWithTheWindowsTitle) {
     clickButton("Button15");
     ASSERT_EQ(catcher->messages.size(), 1u);
     EXPECT_EQ(catcher->messages[0].title, QStringLiteral("Export kalkulace pro VDG2016"));
-    EXPECT_TRUE(catcher->messages[0].text.endsWith(QStringLiteral("se nepodařilo uložit.")));
+    EXPECT_TRUE(catcher->messages[0].text.endsWith(
+        QStringLiteral("se nepodařilo uložit: pod tímto názvem je složka.")));
     EXPECT_FALSE(enabled("Button16"));
     EXPECT_TRUE(form->isVisible());
 }

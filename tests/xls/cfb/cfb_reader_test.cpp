@@ -23,7 +23,7 @@ Bytes saved(std::size_t streamSize) {
     Bytes file;
     auto compound = xls::CompoundFile::createInMemory(file);
     compound->createStream(u"Workbook")->write(stream);
-    EXPECT_EQ(compound->release(), xls::CommitResult::Committed);
+    EXPECT_EQ(compound->release(), xls::SaveResult::Saved);
     return file;
 }
 

@@ -40,7 +40,7 @@ Bytes save(const Bytes& stream, std::size_t chunk = 4048) {
         EXPECT_EQ(workbook->write(std::span(stream).subspan(at, piece)), piece);
     }
     EXPECT_EQ(workbook->seekCurrent(), stream.size());
-    EXPECT_EQ(compound->release(), xls::CommitResult::Committed);
+    EXPECT_EQ(compound->release(), xls::SaveResult::Saved);
     return file;
 }
 
@@ -213,7 +213,7 @@ TEST(CompoundFile, FileSizeIsWholeSectorsOfEverythingItHolds) {
 TEST(CompoundFile, ReleaseWithoutAStreamWritesAnEmptyRootStorage) {
     Bytes bytes;
     auto compound = xls::CompoundFile::createInMemory(bytes);
-    ASSERT_EQ(compound->release(), xls::CommitResult::Committed);
+    ASSERT_EQ(compound->release(), xls::SaveResult::Saved);
     const cfb::File file = cfb::read(bytes);
     EXPECT_TRUE(file.streams.empty());
     EXPECT_EQ(file.directory[0].child, cfb::NOSTREAM);
@@ -230,7 +230,7 @@ TEST(CompoundFile, HoldsOneStreamWithAValidName) {
     xls::CompoundStream* stream = compound->createStream(longest);
     ASSERT_NE(stream, nullptr);
     EXPECT_EQ(compound->createStream(u"Workbook"), nullptr);
-    ASSERT_EQ(compound->release(), xls::CommitResult::Committed);
+    ASSERT_EQ(compound->release(), xls::SaveResult::Saved);
     EXPECT_EQ(compound->createStream(u"Other"), nullptr);
     EXPECT_EQ(cfb::read(bytes).streams.count(longest), 1u);
 }
@@ -246,29 +246,30 @@ TEST(CompoundFileInMemory, AppendsToTheCallersBufferOnlyOnSuccess) {
 
     auto compound = xls::CompoundFile::createInMemory(buffer);
     compound->createStream(u"Workbook")->write(pattern(5000));
-    ASSERT_EQ(compound->release(), xls::CommitResult::Committed);
-    EXPECT_EQ(compound->release(), xls::CommitResult::WriteFailed);
+    ASSERT_EQ(compound->release(), xls::SaveResult::Saved);
+    EXPECT_EQ(compound->release(), xls::SaveResult::WriteFailed);
     ASSERT_GT(buffer.size(), before.size());
     EXPECT_TRUE(std::equal(before.begin(), before.end(), buffer.begin()));
     const Bytes file(buffer.begin() + 3, buffer.end());
     EXPECT_EQ(file, save(pattern(5000)));
 }
 
-// A target that takes `budget` bytes and fails on the write that exceeds it.
+// A target that takes `budget` bytes and fails, as a full disk, on the write
+// that exceeds it.
 class FailingTarget final : public xls::SaveTarget {
   public:
     FailingTarget(std::size_t budget, bool& committed) : budget_(budget), committed_(committed) {}
-    bool writeAt(std::uint64_t, std::span<const std::uint8_t> bytes) override {
+    xls::SaveResult writeAt(std::uint64_t, std::span<const std::uint8_t> bytes) override {
         if (bytes.size() > budget_) {
             budget_ = 0;
-            return false;
+            return xls::SaveResult::NoSpace;
         }
         budget_ -= bytes.size();
-        return true;
+        return xls::SaveResult::Saved;
     }
-    xls::CommitResult commit() override {
+    xls::SaveResult commit() override {
         committed_ = true;
-        return xls::CommitResult::Committed;
+        return xls::SaveResult::Saved;
     }
 
   private:
@@ -293,7 +294,7 @@ TEST(CompoundFile, AFailedTargetWriteFailsTheSaveAndNothingIsCommitted) {
             EXPECT_TRUE(workbook->failed());
             EXPECT_EQ(workbook->write(stream), 0u) << "writes after a failure take nothing";
         }
-        EXPECT_EQ(compound.release(), xls::CommitResult::WriteFailed) << budget;
+        EXPECT_EQ(compound.release(), xls::SaveResult::NoSpace) << budget;
         EXPECT_FALSE(committed) << budget;
     }
 }

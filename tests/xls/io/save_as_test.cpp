@@ -9,12 +9,15 @@
 
 #include "support/biff_stream.h"
 #include "support/cfb_reader.h"
+#include "support/faulty_file_system.h"
 #include "xls/io/file_system.h"
 #include "xls/model/workbook.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using ek::test::FaultyFileSystem;
+using xls::SaveResult;
 using xls::TXLSWorkbook;
 using xls::Variant;
 
@@ -46,55 +49,6 @@ void fill(TXLSWorkbook& workbook) {
     sheet.Range(1, 1, 1, 5).Merge();
 }
 
-// The machine's file system, with writes that fail after `limit` bytes, a
-// failing flush or a failing rename.
-class FaultyFileSystem : public xls::FileSystem {
-  public:
-    std::size_t limit = SIZE_MAX;
-    bool failFlush = false;
-    bool failReplace = false;
-
-    Created createNew(const std::u16string& path) override {
-        Created created = xls::nativeFileSystem().createNew(path);
-        if (created.file) {
-            created.file = std::make_unique<FaultyFile>(std::move(created.file), *this);
-        }
-        return created;
-    }
-    bool mayReplace(const std::u16string& path) override {
-        return xls::nativeFileSystem().mayReplace(path);
-    }
-    bool replace(const std::u16string& from, const std::u16string& to) override {
-        return !failReplace && xls::nativeFileSystem().replace(from, to);
-    }
-    bool remove(const std::u16string& path) override {
-        return xls::nativeFileSystem().remove(path);
-    }
-    std::uint32_t processId() override { return xls::nativeFileSystem().processId(); }
-
-  private:
-    class FaultyFile : public xls::WritableFile {
-      public:
-        FaultyFile(std::unique_ptr<xls::WritableFile> file, FaultyFileSystem& owner)
-            : file_(std::move(file)), owner_(owner) {}
-        bool writeAt(std::uint64_t offset, std::span<const std::uint8_t> bytes) override {
-            const std::size_t room = owner_.limit - std::min(owner_.limit, written_);
-            const std::size_t taken = std::min(room, bytes.size());
-            if (taken > 0 && !file_->writeAt(offset, bytes.first(taken))) {
-                return false;
-            }
-            written_ += taken;
-            return taken == bytes.size();
-        }
-        bool flushAndClose() override { return file_->flushAndClose() && !owner_.failFlush; }
-
-      private:
-        std::unique_ptr<xls::WritableFile> file_;
-        FaultyFileSystem& owner_;
-        std::size_t written_ = 0;
-    };
-};
-
 class SaveAsTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -115,7 +69,8 @@ TEST_F(SaveAsTest, ABlankNameCreatesNothing) {
     for (const std::u16string name : {u"", u" ", u"  \t\r\n ", u"\x01\x1F\x7F  "}) {
         TXLSWorkbook workbook;
         fill(workbook);
-        EXPECT_EQ(xls::SaveAs(workbook, name), xls::kSaveAsFailed);
+        EXPECT_EQ(xls::SaveAs(workbook, name), SaveResult::BlankName);
+        EXPECT_EQ(workbook.SaveAs(name), -1);
         EXPECT_TRUE(workbook.SaveState().fileName.empty());
         EXPECT_TRUE(workbook.SaveState().fileClosed);
     }
@@ -126,7 +81,7 @@ TEST_F(SaveAsTest, SavesACompoundFileWithTheWorkbookStreamOnly) {
     TXLSWorkbook workbook;
     fill(workbook);
     const fs::path target = folder_ / "kalkulace.xls";
-    ASSERT_EQ(xls::SaveAs(workbook, wide(target.string())), xls::kSaveAsSucceeded);
+    ASSERT_EQ(xls::SaveAs(workbook, wide(target.string())), SaveResult::Saved);
     EXPECT_EQ(listing(folder_), std::set<std::string>{"kalkulace.xls"});
     EXPECT_EQ(workbook.SaveState().fileName, wide(target.string()));
     EXPECT_TRUE(workbook.SaveState().fileClosed);
@@ -143,7 +98,7 @@ TEST_F(SaveAsTest, TheNameIsUsedUntrimmed) {
     TXLSWorkbook workbook;
     fill(workbook);
     const std::string name = " padded.xls ";
-    ASSERT_EQ(xls::SaveAs(workbook, wide((folder_ / name).string())), xls::kSaveAsSucceeded);
+    ASSERT_EQ(xls::SaveAs(workbook, wide((folder_ / name).string())), SaveResult::Saved);
 #ifdef _WIN32
     // Windows drops trailing blanks from every file name it is given.
     EXPECT_EQ(listing(folder_), std::set<std::string>{" padded.xls"});
@@ -157,26 +112,27 @@ TEST_F(SaveAsTest, ReplacesAnExistingFileCompletely) {
     writeAll(target, std::string(100000, 'o'));
     TXLSWorkbook workbook;
     fill(workbook);
-    ASSERT_EQ(xls::SaveAs(workbook, wide(target.string())), xls::kSaveAsSucceeded);
+    ASSERT_EQ(xls::SaveAs(workbook, wide(target.string())), SaveResult::Saved);
     std::vector<std::uint8_t> expected;
-    ASSERT_EQ(xls::SaveToMemory(workbook, expected), xls::kSaveAsSucceeded);
+    ASSERT_EQ(xls::SaveToMemory(workbook, expected), SaveResult::Saved);
     EXPECT_EQ(readAll(target), expected);
     EXPECT_EQ(listing(folder_), std::set<std::string>{"old.xls"});
 }
 
-TEST_F(SaveAsTest, AFolderThatCannotHoldTheFileGivesMinus2) {
+TEST_F(SaveAsTest, AFolderThatCannotHoldTheFileIsMissing) {
     writeAll(folder_ / "plain-file", "x");
     const fs::path places[] = {folder_ / "missing" / "a.xls", folder_ / "plain-file" / "a.xls"};
     for (const fs::path& place : places) {
         TXLSWorkbook workbook;
         fill(workbook);
-        EXPECT_EQ(xls::SaveAs(workbook, wide(place.string())), xls::kSaveAsCannotCreate) << place;
+        EXPECT_EQ(xls::SaveAs(workbook, wide(place.string())), SaveResult::FolderMissing) << place;
+        EXPECT_EQ(workbook.SaveAs(wide(place.string())), -2);
         EXPECT_TRUE(workbook.SaveState().fileName.empty());
     }
     EXPECT_EQ(listing(folder_), std::set<std::string>{"plain-file"});
 }
 
-TEST_F(SaveAsTest, AFolderWithoutWriteRightsGivesMinus2) {
+TEST_F(SaveAsTest, AFolderWithoutWriteRightsHasNoPermission) {
 #ifdef _WIN32
     GTEST_SKIP() << "folder modes mean nothing to Windows";
 #else
@@ -190,7 +146,7 @@ TEST_F(SaveAsTest, AFolderWithoutWriteRightsGivesMinus2) {
     fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
     TXLSWorkbook workbook;
     fill(workbook);
-    EXPECT_EQ(xls::SaveAs(workbook, wide((locked / "old.xls").string())), xls::kSaveAsCannotCreate);
+    EXPECT_EQ(xls::SaveAs(workbook, wide((locked / "old.xls").string())), SaveResult::NoPermission);
     fs::permissions(locked, fs::perms::owner_all);
     EXPECT_EQ(readAll(locked / "old.xls"),
               std::vector<std::uint8_t>({'o', 'l', 'd', ' ', 'c', 'o', 'n', 't', 'e', 'n', 't'}));
@@ -202,41 +158,42 @@ TEST_F(SaveAsTest, AFailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
     TXLSWorkbook workbook;
     fill(workbook);
     std::vector<std::uint8_t> complete;
-    ASSERT_EQ(xls::SaveToMemory(workbook, complete), xls::kSaveAsSucceeded);
+    ASSERT_EQ(xls::SaveToMemory(workbook, complete), SaveResult::Saved);
     for (const std::size_t limit :
          {std::size_t{0}, std::size_t{1}, std::size_t{511}, std::size_t{512}, std::size_t{4096},
           std::size_t{9000}, complete.size() / 2, complete.size() - 1}) {
         writeAll(target, old);
         FaultyFileSystem faulty;
-        faulty.limit = limit;
-        EXPECT_EQ(xls::SaveAs(workbook, wide(target.string()), faulty), xls::kSaveAsFailed)
+        faulty.writeBudget = limit;
+        faulty.writeFailure = SaveResult::FileTooLarge;
+        EXPECT_EQ(xls::SaveAs(workbook, wide(target.string()), faulty), SaveResult::FileTooLarge)
             << limit;
         EXPECT_EQ(readAll(target), std::vector<std::uint8_t>(old.begin(), old.end())) << limit;
         EXPECT_EQ(listing(folder_), std::set<std::string>{"export.xls"}) << limit;
         EXPECT_TRUE(workbook.SaveState().fileClosed);
     }
     FaultyFileSystem enough;
-    enough.limit = complete.size();
-    EXPECT_EQ(xls::SaveAs(workbook, wide(target.string()), enough), xls::kSaveAsSucceeded);
+    enough.writeBudget = complete.size();
+    EXPECT_EQ(xls::SaveAs(workbook, wide(target.string()), enough), SaveResult::Saved);
     EXPECT_EQ(readAll(target), complete);
 }
 
-TEST_F(SaveAsTest, AFailedFlushOrRenameKeepsTheOldFile) {
+// Every failure of the last step keeps the old file; its reason is the result,
+// and the automation-style code tells a failed write (-1) from a file that
+// could not be put in place (-2).
+TEST_F(SaveAsTest, AFailedFlushOrMoveKeepsTheOldFile) {
     const fs::path target = folder_ / "export.xls";
-    struct Case {
-        bool failFlush;
-        bool failReplace;
-        int result;
-    };
-    for (const Case c :
-         {Case{true, false, xls::kSaveAsFailed}, Case{false, true, xls::kSaveAsCannotCreate}}) {
+    for (const auto& [reason, code] :
+         {std::pair{SaveResult::WriteFailed, -1}, std::pair{SaveResult::NoSpace, -1},
+          std::pair{SaveResult::FileInUse, -2}, std::pair{SaveResult::CannotCreate, -2}}) {
         writeAll(target, "old");
         TXLSWorkbook workbook;
         fill(workbook);
         FaultyFileSystem faulty;
-        faulty.failFlush = c.failFlush;
-        faulty.failReplace = c.failReplace;
-        EXPECT_EQ(xls::SaveAs(workbook, wide(target.string()), faulty), c.result);
+        faulty.moveFailure = reason;
+        const SaveResult result = xls::SaveAs(workbook, wide(target.string()), faulty);
+        EXPECT_EQ(result, reason);
+        EXPECT_EQ(xls::saveAsCode(result), code);
         EXPECT_EQ(readAll(target), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
         EXPECT_EQ(listing(folder_), std::set<std::string>{"export.xls"});
     }
@@ -246,11 +203,11 @@ TEST(SaveToMemory, AppendsTheSameBytesEveryTime) {
     TXLSWorkbook workbook;
     fill(workbook);
     std::vector<std::uint8_t> first{0xAA, 0xBB};
-    ASSERT_EQ(xls::SaveToMemory(workbook, first), xls::kSaveAsSucceeded);
+    ASSERT_EQ(xls::SaveToMemory(workbook, first), SaveResult::Saved);
     EXPECT_EQ(first[0], 0xAA);
     const std::vector<std::uint8_t> file(first.begin() + 2, first.end());
     std::vector<std::uint8_t> second;
-    ASSERT_EQ(xls::SaveToMemory(workbook, second), xls::kSaveAsSucceeded);
+    ASSERT_EQ(xls::SaveToMemory(workbook, second), SaveResult::Saved);
     EXPECT_EQ(second, file);
     const cfb::File parsed = cfb::read(file);
     EXPECT_EQ(parsed.streams.at(u"Workbook").size() % 512, 0u);
@@ -259,7 +216,7 @@ TEST(SaveToMemory, AppendsTheSameBytesEveryTime) {
 TEST(SaveToMemory, AWorkbookWithoutSheetsGetsOneEmptySheetInAMiniStream) {
     TXLSWorkbook workbook;
     std::vector<std::uint8_t> bytes;
-    ASSERT_EQ(xls::SaveToMemory(workbook, bytes), xls::kSaveAsSucceeded);
+    ASSERT_EQ(xls::SaveToMemory(workbook, bytes), SaveResult::Saved);
     const cfb::File parsed = cfb::read(bytes);
     const auto& stream = parsed.streams.at(u"Workbook");
     EXPECT_LT(stream.size(), 4096u);

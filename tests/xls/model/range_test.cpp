@@ -211,7 +211,7 @@ TEST(RangeTextsDown, StoresWhatOneTextAtATimeStores) {
             EXPECT_GT(firstRow, 1) << "only at the end of the sheet";
         }
         std::vector<std::uint8_t> bytes;
-        EXPECT_EQ(SaveToMemory(*book, bytes), kSaveAsSucceeded);
+        EXPECT_EQ(SaveToMemory(*book, bytes), SaveResult::Saved);
         return bytes;
     };
     EXPECT_EQ(fill(true, 1), fill(false, 1));
@@ -266,7 +266,7 @@ TEST(RangeColumnSetters, MakeWhatCellByCellSettersMake) {
         EXPECT_EQ(used.firstColumn, 0);
         EXPECT_EQ(used.lastColumn, 199);
         std::vector<std::uint8_t> bytes;
-        EXPECT_EQ(SaveToMemory(*book, bytes), kSaveAsSucceeded);
+        EXPECT_EQ(SaveToMemory(*book, bytes), SaveResult::Saved);
         return bytes;
     };
     EXPECT_EQ(fill(true), fill(false));

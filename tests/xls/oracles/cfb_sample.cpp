@@ -38,7 +38,7 @@ bool writeSample(const std::filesystem::path& folder, const std::string& name, s
     if (!reference) {
         return false;
     }
-    auto file = xls::CompoundFile::create(widen((folder / (name + ".xls")).string()));
+    auto [file, failure] = xls::CompoundFile::create(widen((folder / (name + ".xls")).string()));
     if (!file) {
         return false;
     }
@@ -50,7 +50,7 @@ bool writeSample(const std::filesystem::path& folder, const std::string& name, s
             return false;
         }
     }
-    return file->release() == xls::CommitResult::Committed;
+    return file->release() == xls::SaveResult::Saved;
 }
 
 }  // namespace

@@ -292,7 +292,8 @@ std::vector<SheetExpectation> buildStress(TXLSWorkbook& workbook) {
 }
 
 bool save(TXLSWorkbook& workbook, const std::string& path) {
-    return xls::SaveAs(workbook, std::u16string(path.begin(), path.end())) == 1;
+    return xls::SaveAs(workbook, std::u16string(path.begin(), path.end())) ==
+           xls::SaveResult::Saved;
 }
 
 }  // namespace
