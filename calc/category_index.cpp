@@ -66,6 +66,10 @@ TextList categoryIndex(const TextGrid& workingTable) {
     return index;
 }
 
+bool isCategoryTitle(std::u16string_view text) {
+    return categoryTitled(text).has_value();
+}
+
 std::optional<RepeatedTitle> firstRepeatedTitle(const TextGrid& workingTable) {
     std::array<std::int64_t, kCategoryCount> headerRows{};
     for (int row = 1; row < workingTable.rowCount(); ++row) {

@@ -16,6 +16,10 @@ namespace ek::calc {
 // the largest (at least three digits), a blank and the key; sorted.
 TextList categoryIndex(const TextGrid& workingTable);
 
+// Whether `text` (a line's first field) is one of the eight category titles,
+// whole, case and accents included.
+bool isCategoryTitle(std::u16string_view text);
+
 // A category title that heads two parts of the working table: the first
 // such pair from the top, by rows.
 struct RepeatedTitle {

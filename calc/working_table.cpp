@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "calc/categories.h"
+#include "calc/category_index.h"
 #include "calc/whole_number.h"
 
 namespace ek::calc {
@@ -32,9 +32,10 @@ void forEachField(std::u16string_view line, Take&& take) {
     }
 }
 
-bool isCategoryTitle(std::u16string_view line) {
-    return std::any_of(kCategories.begin(), kCategories.end(),
-                       [line](const Category& category) { return line == category.title; });
+// The lines after the last item line (one with a TAB) or category title
+// close the list and are no items.
+bool isItemLineOrTitle(std::u16string_view line) {
+    return line.find(u'\t') != std::u16string_view::npos || isCategoryTitle(line);
 }
 
 }  // namespace
@@ -43,10 +44,6 @@ TextList fieldsOfLine(std::u16string_view line) {
     TextList fields;
     forEachField(line, [&](int, std::u16string_view field) { fields.emplace_back(field); });
     return fields;
-}
-
-bool isItemLineOrTitle(std::u16string_view line) {
-    return line.find(u'\t') != std::u16string_view::npos || isCategoryTitle(line);
 }
 
 void splitIntoWorkingTable(const TextList& items, TextGrid& table) {

@@ -13,10 +13,6 @@ namespace ek::calc {
 // an empty line has none.
 TextList fieldsOfLine(std::u16string_view line);
 
-// Whether `line` is an item line or a category title: the lines that
-// follow the last of them close the list and are no items.
-bool isItemLineOrTitle(std::u16string_view line);
-
 // Row r (from 1) holds item r - 1, up to the last item line or category
 // title; the closing lines after it (such as "Konec" or empty lines) stay
 // out. Row 0 is left as it is and stays the only row when there is no such

@@ -107,15 +107,6 @@ TEST_F(CliExport, FailuresAreReportedAndWriteNothing) {
     }
 }
 
-// The host's folders concern the window: their absence is no news here.
-TEST_F(CliExport, NoWordOfMissingHostFolders) {
-    fake.removeDirectory(kMaterialLists);
-    fake.removeDirectory(kPriceLists);
-    ASSERT_EQ(run(folder + u"Zahrada u domu.txt"), 0) << errors.str();
-    EXPECT_EQ(errors.str(), "");
-    EXPECT_TRUE(fake.messages.empty());
-}
-
 TEST_F(CliExport, AFailedSaveIsReported) {
     // Readable through the platform, but not a folder a file can be saved in.
     const platform::Path file = folder + u"chybí/Zahrada u domu.txt";
