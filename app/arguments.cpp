@@ -6,6 +6,7 @@
 #include <shellapi.h>
 #endif
 
+#include "app/options.h"
 #include "platform/unicode.h"
 
 namespace ek::app {
@@ -25,8 +26,17 @@ std::vector<std::u16string> commandLineArguments(int argc, char** argv) {
     }
     ::LocalFree(wide);
 #else
-    for (int i = 1; i < argc; ++i)
+    for (int i = 1; i < argc; ++i) {
+        // A name in another encoding would be read as some other file whose
+        // name decodes alike.
+        if (!platform::isValidUtf8(argv[i])) {
+            throw OptionError("Argument č. " + std::to_string(i) + " (\"" +
+                              platform::toUtf8(platform::fromUtf8(argv[i])) +
+                              "\") není platný text UTF-8; soubor s takovým názvem program "
+                              "neotevře.");
+        }
         arguments.push_back(platform::fromUtf8(argv[i]));
+    }
 #endif
     return arguments;
 }

@@ -1,7 +1,8 @@
 #include "app/cli_export.h"
 
-#include <algorithm>
 #include <exception>
+
+#include "app/picked_file.h"
 
 #include "calc/categories.h"
 #include "calc/error.h"
@@ -10,37 +11,10 @@
 #include "export/export.h"
 #include "export/export_paths.h"
 #include "platform/automation.h"
-#include "platform/paths.h"
 
 namespace ek::app {
 
 namespace {
-
-platform::Path absolute(platform::Platform& platform, const platform::Path& path) {
-    if (platform::isAbsolutePath(path))
-        return path;
-    return platform::joinPath(platform.currentDirectory(), path, platform.separator());
-}
-
-// The file list shows the file's folder and the file is selected in it, as
-// when the user picks it; Edit1 is that folder with its separator.
-void pick(calc::Kalkulace& state, const platform::Path& file) {
-    platform::Platform& platform = state.platform();
-    const char16_t separator = platform.separator();
-    const platform::FolderAndName parts = platform::splitPath(file, separator);
-    const platform::Path folder = platform::endsWithSeparator(parts.folder, separator)
-                                      ? parts.folder
-                                      : parts.folder + separator;
-    if (folder != state.Edit1 || state.FileListBox1.folder != folder) {
-        state.Edit1 = folder;
-        state.FileListBox1.pointAt(platform, folder, calc::CzechCollation());
-    }
-    const calc::TextList& items = state.FileListBox1.items;
-    const auto found = std::find(items.begin(), items.end(), parts.name);
-    if (found == items.end())
-        throw calc::CalcError(std::string("File not found"));
-    state.FileListBox1.itemIndex = static_cast<int>(found - items.begin());
-}
 
 // Kept: without it the export of 65 530 items peaks at 110 MB instead of 75 MB.
 void releaseReadingLists(calc::Kalkulace& state) {
@@ -79,11 +53,13 @@ std::optional<int> plantNameModeOf(std::u16string_view text) {
 int runExport(const ExportCommand& command, platform::Platform& platform, char16_t decimalSeparator,
               std::ostream& out, std::ostream& errors) {
     try {
-        const platform::Path file = absolute(platform, command.file);
+        const platform::Path file = absolutePath(platform, command.file);
         calc::Kalkulace state(platform, decimalSeparator);
-        state.Nastavit();
+        // No Nastavit: the host's folders and the OpenOffice program concern
+        // the window (and their messages with them); the export needs only
+        // the folder of the file it is given.
         state.RadioGroup2 = command.plantNameMode;
-        pick(state, file);
+        pickFile(state, file);
         state.Prevod();
         // A reading that stopped has shown its message and left the export disabled.
         if (!state.Button15Enabled)

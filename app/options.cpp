@@ -13,18 +13,21 @@ struct OptionValue {
     std::u16string value;
 };
 
+// Every option's value names something: an empty one is as good as none.
+OptionValue givenValue(std::u16string_view name, std::u16string value) {
+    if (value.empty())
+        throw OptionError("Volba " + platform::toUtf8(name) + " potřebuje hodnotu.");
+    return {true, std::move(value)};
+}
+
 OptionValue takeValue(const std::vector<std::u16string>& arguments, std::size_t& i,
                       std::u16string_view name) {
     const std::u16string& argument = arguments[i];
-    if (argument == name) {
-        if (i + 1 >= arguments.size()) {
-            throw OptionError("option " + platform::toUtf8(name) + " needs a value");
-        }
-        return {true, arguments[++i]};
-    }
+    if (argument == name)
+        return givenValue(name, i + 1 < arguments.size() ? arguments[++i] : std::u16string());
     const std::u16string prefix = std::u16string(name) + u"=";
     if (argument.starts_with(prefix))
-        return {true, argument.substr(prefix.size())};
+        return givenValue(name, argument.substr(prefix.size()));
     return {};
 }
 
@@ -51,11 +54,11 @@ Options parseOptions(const std::vector<std::u16string>& arguments) {
         } else if (const OptionValue nazvy = takeValue(arguments, i, u"--nazvy"); nazvy.matched) {
             const std::optional<int> mode = plantNameModeOf(nazvy.value);
             if (!mode)
-                throw OptionError("--nazvy takes prvni, druhy or oba, not " +
-                                  platform::toUtf8(nazvy.value));
+                throw OptionError("Volba --nazvy přijímá prvni, druhy nebo oba, ne \"" +
+                                  platform::toUtf8(nazvy.value) + "\".");
             options.nazvy = *mode;
         } else {
-            throw OptionError("unknown argument: " + platform::toUtf8(arguments[i]));
+            throw OptionError("Neznámý argument \"" + platform::toUtf8(arguments[i]) + "\".");
         }
     }
     return options;

@@ -27,7 +27,8 @@ class OptionError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// The arguments after the program name.
+// The arguments after the program name. An option without a value, or with
+// an empty one, is refused.
 Options parseOptions(const std::vector<std::u16string>& arguments);
 
 // The text --help prints (UTF-8).

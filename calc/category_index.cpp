@@ -29,6 +29,17 @@ constexpr std::uint64_t titleLengths() {
 }
 constexpr std::uint64_t kTitleLengths = titleLengths();
 
+// The category whose title `name` is, if any.
+std::optional<std::size_t> categoryTitled(std::u16string_view name) {
+    if (name.size() >= 64 || (kTitleLengths >> name.size() & 1) == 0)
+        return std::nullopt;
+    for (std::size_t c = 0; c < kCategoryCount; ++c) {
+        if (name == kCategories[c].title)
+            return c;
+    }
+    return std::nullopt;
+}
+
 IndexLine parseIndexLine(const Text& line) {
     const std::size_t blank = line.find(u' ');
     if (blank == Text::npos)
@@ -41,13 +52,8 @@ IndexLine parseIndexLine(const Text& line) {
 TextList categoryIndex(const TextGrid& workingTable) {
     std::array<std::int64_t, kCategoryCount> headerRows{};
     for (int row = 1; row < workingTable.rowCount(); ++row) {
-        const std::u16string_view name = workingTable.cell(1, row);
-        if (name.size() >= 64 || (kTitleLengths >> name.size() & 1) == 0)
-            continue;
-        for (std::size_t c = 0; c < kCategoryCount; ++c) {
-            if (name == kCategories[c].title)
-                headerRows[c] = row;
-        }
+        if (const std::optional<std::size_t> c = categoryTitled(workingTable.cell(1, row)))
+            headerRows[*c] = row;
     }
     // Zero-padding to one width keeps the text order the order of the rows.
     const std::int64_t largest = *std::max_element(headerRows.begin(), headerRows.end());
@@ -58,6 +64,31 @@ TextList categoryIndex(const TextGrid& workingTable) {
     }
     std::sort(index.begin(), index.end());
     return index;
+}
+
+bool isCategoryTitle(std::u16string_view text) {
+    return categoryTitled(text).has_value();
+}
+
+std::optional<RepeatedTitle> firstRepeatedTitle(const TextGrid& workingTable) {
+    std::array<std::int64_t, kCategoryCount> headerRows{};
+    for (int row = 1; row < workingTable.rowCount(); ++row) {
+        const std::optional<std::size_t> c = categoryTitled(workingTable.cell(1, row));
+        if (!c)
+            continue;
+        if (headerRows[*c] != 0)
+            return RepeatedTitle{kCategories[*c].title, headerRows[*c], row};
+        headerRows[*c] = row;
+    }
+    return std::nullopt;
+}
+
+bool holdsCategoryTitle(const TextGrid& workingTable) {
+    for (int row = 1; row < workingTable.rowCount(); ++row) {
+        if (categoryTitled(workingTable.cell(1, row)))
+            return true;
+    }
+    return false;
 }
 
 CategoryRange findCategory(const TextList& index, std::u16string_view key, std::int64_t lastRow) {

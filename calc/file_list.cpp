@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "calc/error.h"
-#include "calc/whole_number.h"
+#include "calc/reading_messages.h"
 
 namespace ek::calc {
 
@@ -24,9 +24,8 @@ bool FileList::hasSelection() const {
 }
 
 const Text& FileList::selectedName() const {
-    if (!hasSelection()) {
-        throw CalcError(u"List index out of bounds (" + decimalText(itemIndex) + u")");
-    }
+    if (!hasSelection())
+        throw CalcError(noFileSelectedMessage());
     return items[static_cast<std::size_t>(itemIndex)];
 }
 

@@ -14,7 +14,7 @@ struct FileList {
     TextList items;      // file names, alphabetical
     int itemIndex = -1;  // the selected item, -1 for none
 
-    // Throws CalcError "List index out of bounds (%d)" when nothing is selected.
+    // Throws CalcError when nothing is selected.
     const Text& selectedName() const;
     bool hasSelection() const;
 

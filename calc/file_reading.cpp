@@ -1,6 +1,7 @@
 #include "calc/file_reading.h"
 
 #include "calc/error.h"
+#include "calc/reading_messages.h"
 
 namespace ek::calc {
 
@@ -12,20 +13,20 @@ std::uint64_t fileSizeOf(platform::Platform& platform, const Text& path) {
     }
 }
 
-void refuseTooLarge(std::uint64_t size) {
+void refuseTooLarge(std::uint64_t size, const Text& path) {
     if (size > kLargestFileBytes)
-        throw CalcError(Text(kFileTooLargeMessage));
+        throw CalcError(fileTooLargeMessage(path));
 }
 
 platform::Bytes readWholeFile(platform::Platform& platform, const Text& path) {
-    refuseTooLarge(fileSizeOf(platform, path));
+    refuseTooLarge(fileSizeOf(platform, path), path);
     platform::Bytes content;
     try {
         content = platform.readFile(path);
     } catch (const platform::IoError& error) {
         throw CalcError(std::string(error.what()));
     }
-    refuseTooLarge(content.size());  // the file may have grown since
+    refuseTooLarge(content.size(), path);  // the file may have grown since
     return content;
 }
 

@@ -11,13 +11,12 @@ namespace ek::calc {
 
 // Larger files are refused unread.
 inline constexpr std::uint64_t kLargestFileBytes = 64ull * 1024 * 1024;
-inline constexpr char16_t kFileTooLargeMessage[] = u"Soubor je příliš velký (nejvýše 64 MiB).";
 
 // Throws CalcError with the platform's message.
 std::uint64_t fileSizeOf(platform::Platform& platform, const Text& path);
 
-// Throws CalcError with the size message when the file is too large.
-void refuseTooLarge(std::uint64_t size);
+// Throws CalcError with the size message naming `path` when `size` is too large.
+void refuseTooLarge(std::uint64_t size, const Text& path);
 
 // The whole file, refused unread when too large. Throws CalcError.
 platform::Bytes readWholeFile(platform::Platform& platform, const Text& path);

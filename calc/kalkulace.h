@@ -131,6 +131,10 @@ class Kalkulace {
     platform::Platform& platform() { return platform_; }
 
   private:
+    // The material list read last: Edit1 + Edit2.
+    Text listPath() const;
+    // A repeated category title, or none at all, stops the reading.
+    void refuseUntrustedTitles() const;
     void resetFigures();
     void showTotals();
     void cutToHeaderRow(std::size_t index);

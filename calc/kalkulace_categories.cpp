@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <limits>
+#include <optional>
 #include <vector>
 
 #include "calc/categories.h"
@@ -13,6 +13,7 @@
 #include "calc/money.h"
 #include "calc/plant_name.h"
 #include "calc/plant_sort_keys.h"
+#include "calc/reading_messages.h"
 #include "calc/whole_number.h"
 
 namespace ek::calc {
@@ -33,20 +34,6 @@ PlantNameMode plantNameMode(int radioGroupIndex) {
         default:
             return PlantNameMode::Oba;
     }
-}
-
-// A line total as the value error shows it: suffix, no-break spaces and
-// commas gone.
-Text lineValueText(std::u16string_view field) {
-    Text text(field.size() > 3 ? field.substr(0, field.size() - 3) : std::u16string_view());
-    std::erase(text, u'\u00A0');
-    std::erase(text, u',');
-    return text;
-}
-
-bool sumStaysInRange(std::int64_t sum, std::int64_t value) {
-    return value >= 0 ? sum <= std::numeric_limits<std::int64_t>::max() - value
-                      : sum >= std::numeric_limits<std::int64_t>::min() - value;
 }
 
 [[noreturn]] void throwIndexOutOfBounds(std::int64_t index) {
@@ -157,12 +144,18 @@ void Kalkulace::buildCategoryFromIndex(std::size_t index) {
             table.setCell(kUnitPriceColumn, row, price);
             cleanPriceText(lineTotal, price);
             table.setCell(kLineTotalColumn, row, price);
-            const std::int64_t value = lineValue(lineTotal);
-            // The error's text is made only for the sum that leaves the range.
-            sum = sumStaysInRange(sum, value) ? sum + value
-                                              : addMoney(sum, value, lineValueText(lineTotal));
+            const std::optional<std::int64_t> value = lineValue(lineTotal);
+            if (!value)
+                throw CalcError(notAnAmountMessage(listPath(), source, lineTotal));
+            const std::optional<std::int64_t> added = addedMoney(sum, *value);
+            if (!added)
+                throw CalcError(categorySumTooLargeMessage(listPath(), source, category.title));
+            sum = *added;
         }
-        INF_celkem = decimalText(addMoney(parseWholeNumber(INF_celkem), sum, decimalText(sum)));
+        const std::optional<std::int64_t> total = addedMoney(parseWholeNumber(INF_celkem), sum);
+        if (!total)
+            throw CalcError(projectTotalTooLargeMessage(listPath(), category.title, start));
+        INF_celkem = decimalText(*total);
     } catch (const CalcError&) {
         // Only the rows before the failing line stay, no rows of an earlier file.
         table.setRowCount(row);

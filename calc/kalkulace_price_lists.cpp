@@ -25,9 +25,9 @@ void Kalkulace::CteniCeniku() {
         ListBox1.clear();
         throw;
     }
-    refuseTooLarge(size);  // before ListBox1 is touched
+    refuseTooLarge(size, INF_jmeno_souboru);  // before ListBox1 is touched
     ListBox1.clear();
-    ListBox1 = listFileItems(readWholeFile(platform_, INF_jmeno_souboru));
+    ListBox1 = readListFile(platform_, INF_jmeno_souboru);
 }
 
 void Kalkulace::PrevodDoTabulky() {
@@ -43,9 +43,10 @@ void Kalkulace::PrevodDoTabulky() {
 void Kalkulace::ZaznamNovehoCeniku() {
     // Encoded first: a character that cannot be written leaves everything as it was.
     const std::string content = priceListFileBytes(StringGrid8);
+    const Text path = platform::joinPath(Edit11, Edit12 + u".lst", platform_.separator());
     // What could not be read back is not written either.
-    refuseTooLarge(content.size());
-    INF_jmeno_souboru = platform::joinPath(Edit11, Edit12 + u".lst", platform_.separator());
+    refuseTooLarge(content.size(), path);
+    INF_jmeno_souboru = path;
     writeWholeFile(platform_, INF_jmeno_souboru, platform::Bytes(content.begin(), content.end()));
 }
 

@@ -1,11 +1,12 @@
 // Reading a material list: Prevod and its steps.
 
 #include "calc/categories.h"
+#include "calc/category_index.h"
 #include "calc/error.h"
-#include "calc/file_reading.h"
 #include "calc/kalkulace.h"
 #include "calc/list_file.h"
 #include "calc/money.h"
+#include "calc/reading_messages.h"
 #include "calc/whole_number.h"
 #include "calc/working_table.h"
 
@@ -40,6 +41,7 @@ void Kalkulace::Prevod() {
     try {
         KalkulaceDoSeznamu();
         SeznamDoTabulky();
+        refuseUntrustedTitles();
         // Each builder would build the index again from the same working
         // table, a walk down all its rows: once is enough.
         PrehledKategorii();
@@ -58,11 +60,26 @@ void Kalkulace::Prevod() {
 
 void Kalkulace::KalkulaceDoSeznamu() {
     ListBox1.clear();
-    ListBox1 = listFileItems(readWholeFile(platform_, Edit1 + Edit2));
+    ListBox1 = readListFile(platform_, listPath());
 }
 
 void Kalkulace::SeznamDoTabulky() {
     splitIntoWorkingTable(ListBox1, StringGrid1);
+}
+
+Text Kalkulace::listPath() const {
+    return Edit1 + Edit2;
+}
+
+void Kalkulace::refuseUntrustedTitles() const {
+    // Items under a repeated title could belong to either category, and a
+    // file without titles is not understood at all: nothing is guessed.
+    if (const std::optional<RepeatedTitle> repeated = firstRepeatedTitle(StringGrid1)) {
+        throw CalcError(repeatedTitleMessage(listPath(), repeated->title, repeated->firstRow,
+                                             repeated->secondRow));
+    }
+    if (!holdsCategoryTitle(StringGrid1))
+        throw CalcError(noCategoryTitleMessage(listPath()));
 }
 
 void Kalkulace::showTotals() {

@@ -6,8 +6,6 @@
 #include <limits>
 #include <optional>
 
-#include "calc/error.h"
-
 namespace ek::calc {
 
 namespace {
@@ -41,10 +39,6 @@ auto withoutNoBreakSpaces(std::u16string_view text, Read&& read) {
             buffer[length++] = unit;
     }
     return read(std::u16string_view(buffer.data(), length));
-}
-
-[[noreturn]] void throwNotInteger(const Text& shown) {
-    throw CalcError(u"'" + shown + u"' is not a valid integer value");
 }
 
 bool isDigit(char16_t c) {
@@ -105,32 +99,33 @@ Text cleanedPriceText(std::u16string_view field) {
     return cleaned;
 }
 
-std::int64_t lineValue(std::u16string_view field) {
-    return withoutNoBreakSpaces(withoutSuffix(field), [](std::u16string_view text) {
-        std::size_t pos = text.find_first_not_of(u' ');
-        if (pos == std::u16string_view::npos)
-            throwNotInteger(without(text, u','));
-        const bool negative = text[pos] == u'-';
-        if (negative || text[pos] == u'+')
-            ++pos;
+std::optional<std::int64_t> lineValue(std::u16string_view field) {
+    return withoutNoBreakSpaces(
+        withoutSuffix(field), [](std::u16string_view text) -> std::optional<std::int64_t> {
+            std::size_t pos = text.find_first_not_of(u' ');
+            if (pos == std::u16string_view::npos)
+                return std::nullopt;
+            const bool negative = text[pos] == u'-';
+            if (negative || text[pos] == u'+')
+                ++pos;
 
-        constexpr auto kMax = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
-        const std::optional<std::uint64_t> magnitude =
-            parseHundredths(text, pos, negative ? kMax + 1 : kMax);
-        if (!magnitude)
-            throwNotInteger(without(text, u','));
-        // Unsigned negation reaches INT64_MIN without overflow.
-        return negative ? static_cast<std::int64_t>(std::uint64_t{0} - *magnitude)
-                        : static_cast<std::int64_t>(*magnitude);
-    });
+            constexpr auto kMax =
+                static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
+            const std::optional<std::uint64_t> magnitude =
+                parseHundredths(text, pos, negative ? kMax + 1 : kMax);
+            if (!magnitude)
+                return std::nullopt;
+            // Unsigned negation reaches INT64_MIN without overflow.
+            return negative ? static_cast<std::int64_t>(std::uint64_t{0} - *magnitude)
+                            : static_cast<std::int64_t>(*magnitude);
+        });
 }
 
-std::int64_t addMoney(std::int64_t sum, std::int64_t value, const Text& offendingText) {
+std::optional<std::int64_t> addedMoney(std::int64_t sum, std::int64_t value) {
     constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
     constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
-    if ((value > 0 && sum > kMax - value) || (value < 0 && sum < kMin - value)) {
-        throwNotInteger(offendingText);
-    }
+    if ((value > 0 && sum > kMax - value) || (value < 0 && sum < kMin - value))
+        return std::nullopt;
     return sum + value;
 }
 

@@ -3,6 +3,7 @@
 // value, in hundredths, that is summed.
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "calc/text.h"
@@ -21,12 +22,10 @@ void cleanPriceText(std::u16string_view field, Text& cleaned);
 // no-break spaces removed, the text must be: optional leading blanks, an
 // optional sign, digits, and optionally ',' with one or two digits
 // ("3 750 Kč" -> 375000, "3 750,5 Kč" -> 375050). Anything else, and a value
-// beyond int64, throws CalcError "'%s' is not a valid integer value", %s being
-// that text with its commas removed ("1250.00 Kč" -> '1250.00').
-std::int64_t lineValue(std::u16string_view field);
+// beyond int64, gives nothing.
+std::optional<std::int64_t> lineValue(std::u16string_view field);
 
-// sum + value; when the result would leave int64, throws the same message with
-// `offendingText` inserted as given.
-std::int64_t addMoney(std::int64_t sum, std::int64_t value, const Text& offendingText);
+// sum + value, or nothing when the result would leave int64.
+std::optional<std::int64_t> addedMoney(std::int64_t sum, std::int64_t value);
 
 }  // namespace ek::calc

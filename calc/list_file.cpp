@@ -5,6 +5,9 @@
 #include <cstdint>
 #include <cstring>
 
+#include "calc/error.h"
+#include "calc/file_reading.h"
+#include "calc/reading_messages.h"
 #include "calc/windows1250.h"
 
 namespace ek::calc {
@@ -13,8 +16,30 @@ namespace {
 
 constexpr char16_t kReplacement = u'\uFFFD';
 
+constexpr std::size_t kUnlimited = static_cast<std::size_t>(-1);
+
 bool startsWithUtf16Mark(const platform::Bytes& bytes) {
     return bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE;
+}
+
+// UTF-16LE text without the mark: Latin and Czech letters lie below U+0180,
+// so most bytes at odd offsets are zero; Windows-1250 text holds no zero byte.
+bool looksLikeUtf16WithoutMark(const platform::Bytes& bytes) {
+    constexpr std::size_t kSampleBytes = 4096;  // the first lines
+    const std::size_t pairs = std::min(bytes.size(), kSampleBytes) / 2;
+    std::size_t zeros = 0;
+    for (std::size_t i = 0; i < pairs; ++i)
+        zeros += bytes[2 * i + 1] == 0 ? 1 : 0;
+    return zeros * 2 > pairs;
+}
+
+// Where the UTF-16 units begin, or nothing for a Windows-1250 file.
+std::optional<std::size_t> utf16Start(const platform::Bytes& bytes) {
+    if (startsWithUtf16Mark(bytes))
+        return 2;
+    if (looksLikeUtf16WithoutMark(bytes))
+        return 0;
+    return std::nullopt;
 }
 
 bool isHighSurrogate(char16_t unit) {
@@ -53,13 +78,17 @@ Text decodeUtf16LittleEndian(const platform::Bytes& bytes, std::size_t start) {
 }  // namespace
 
 Text decodeListFile(const platform::Bytes& bytes) {
-    if (startsWithUtf16Mark(bytes))
-        return decodeUtf16LittleEndian(bytes, 2);
+    if (const std::optional<std::size_t> start = utf16Start(bytes))
+        return decodeUtf16LittleEndian(bytes, *start);
     return decodeWindows1250(
         std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
-TextList itemsOfText(std::u16string_view text) {
+namespace {
+
+// Items of `text`, or nothing once there are more than `largestCount`.
+// One item beyond it may still be the empty one a final LF opens.
+std::optional<TextList> itemsOfText(std::u16string_view text, std::size_t largestCount) {
     TextList items(1);
     bool lastKeptWasLineFeed = false;
     std::size_t pos = 0;
@@ -75,6 +104,8 @@ TextList itemsOfText(std::u16string_view text) {
         if (stop == text.size())
             break;
         if (text[stop] == u'\n') {
+            if (items.size() > largestCount)
+                return std::nullopt;
             items.emplace_back();
             lastKeptWasLineFeed = true;
         }
@@ -82,7 +113,15 @@ TextList itemsOfText(std::u16string_view text) {
     }
     if (lastKeptWasLineFeed)
         items.pop_back();
+    if (items.size() > largestCount)
+        return std::nullopt;
     return items;
+}
+
+}  // namespace
+
+TextList itemsOfText(std::u16string_view text) {
+    return *itemsOfText(text, kUnlimited);
 }
 
 namespace {
@@ -94,17 +133,24 @@ namespace {
 // neighbours in the file are LFs, which pair with no surrogate).
 class Utf16Items {
   public:
-    explicit Utf16Items(const platform::Bytes& bytes)
+    // The units from `start` on.
+    Utf16Items(const platform::Bytes& bytes, std::size_t start)
         : data_(bytes.data()),
-          end_(kStart + (bytes.size() - kStart) / 2 * 2),
-          loneByte_((bytes.size() - kStart) % 2 != 0) {}
+          start_(start),
+          end_(start + (bytes.size() - start) / 2 * 2),
+          loneByte_((bytes.size() - start) % 2 != 0) {}
 
-    TextList items() const {
+    // Nothing once there are more than `largestCount` items; the LFs are
+    // counted first, so that a file of too many lines is refused unread.
+    std::optional<TextList> items(std::size_t largestCount) const {
+        const std::size_t lineFeeds = lineFeedsUpTo(largestCount);
+        if (lineFeeds > largestCount)
+            return std::nullopt;
         TextList items;
-        items.reserve(lineFeeds() + 1);
+        items.reserve(lineFeeds + 1);
         items.emplace_back();
         bool lastKeptWasLineFeed = false;
-        for (std::size_t pos = kStart; pos < end_;) {
+        for (std::size_t pos = start_; pos < end_;) {
             const std::size_t lineFeed = nextLineFeed(pos);
             if (appendLine(items.back(), pos, lineFeed))
                 lastKeptWasLineFeed = false;
@@ -120,12 +166,12 @@ class Utf16Items {
         }
         if (lastKeptWasLineFeed)
             items.pop_back();
+        if (items.size() > largestCount)
+            return std::nullopt;
         return items;
     }
 
   private:
-    static constexpr std::size_t kStart = 2;  // after the byte-order mark
-
     char16_t unit(std::size_t offset) const {
         return static_cast<char16_t>(data_[offset] | (data_[offset + 1] << 8));
     }
@@ -137,16 +183,18 @@ class Utf16Items {
             if (hit == nullptr)
                 return end_;
             const auto at = static_cast<std::size_t>(static_cast<const std::uint8_t*>(hit) - data_);
-            if (at % 2 == 0 && data_[at + 1] == 0)
+            if ((at - start_) % 2 == 0 && data_[at + 1] == 0)
                 return at;
             pos = at + 1;
         }
         return end_;
     }
 
-    std::size_t lineFeeds() const {
+    // The LFs of the text, counted up to one more than `largest`.
+    std::size_t lineFeedsUpTo(std::size_t largest) const {
         std::size_t count = 0;
-        for (std::size_t pos = nextLineFeed(kStart); pos < end_; pos = nextLineFeed(pos + 2))
+        for (std::size_t pos = nextLineFeed(start_); pos < end_ && count <= largest;
+             pos = nextLineFeed(pos + 2))
             ++count;
         return count;
     }
@@ -204,16 +252,32 @@ class Utf16Items {
     }
 
     const std::uint8_t* data_;
+    std::size_t start_;
     std::size_t end_;
     bool loneByte_;
 };
 
 }  // namespace
 
+std::optional<TextList> listFileItems(const platform::Bytes& bytes, std::size_t largestCount) {
+    if (const std::optional<std::size_t> start = utf16Start(bytes))
+        return Utf16Items(bytes, *start).items(largestCount);
+    // One byte a line at the least: a file of too many is refused before decoding.
+    if (static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), std::uint8_t{0x0A})) >
+        largestCount)
+        return std::nullopt;
+    return itemsOfText(decodeListFile(bytes), largestCount);
+}
+
 TextList listFileItems(const platform::Bytes& bytes) {
-    if (startsWithUtf16Mark(bytes))
-        return Utf16Items(bytes).items();
-    return itemsOfText(decodeListFile(bytes));
+    return *listFileItems(bytes, kUnlimited);
+}
+
+TextList readListFile(platform::Platform& platform, const Text& path) {
+    std::optional<TextList> items = listFileItems(readWholeFile(platform, path), kLargestLineCount);
+    if (!items)
+        throw CalcError(tooManyLinesMessage(path));
+    return std::move(*items);
 }
 
 }  // namespace ek::calc

@@ -4,11 +4,16 @@
 #include <array>
 #include <cstdint>
 
+#include "calc/category_index.h"
 #include "calc/whole_number.h"
 
 namespace ek::calc {
 
 namespace {
+
+// Fields past the fourth are never used: they stay together in one cell, so
+// that a line of many TABs does not widen the table for every row.
+constexpr int kRestField = 5;
 
 // Calls take(number, field) for each field of the line, numbered from 1.
 template <class Take>
@@ -18,12 +23,19 @@ void forEachField(std::u16string_view line, Take&& take) {
     int number = 1;
     std::size_t start = 0;
     for (;;) {
-        const std::size_t end = line.find(u'\t', start);
+        const std::size_t end =
+            number == kRestField ? std::u16string_view::npos : line.find(u'\t', start);
         take(number++, line.substr(start, end == std::u16string_view::npos ? end : end - start));
         if (end == std::u16string_view::npos)
             return;
         start = end + 1;
     }
+}
+
+// The lines after the last item line (one with a TAB) or category title
+// close the list and are no items.
+bool isItemLineOrTitle(std::u16string_view line) {
+    return line.find(u'\t') != std::u16string_view::npos || isCategoryTitle(line);
 }
 
 }  // namespace
@@ -35,7 +47,10 @@ TextList fieldsOfLine(std::u16string_view line) {
 }
 
 void splitIntoWorkingTable(const TextList& items, TextGrid& table) {
-    const int rows = std::max(1, static_cast<int>(items.size()));
+    const auto last = std::find_if(items.rbegin(), items.rend(),
+                                   [](const Text& item) { return isItemLineOrTitle(item); });
+    const auto kept = static_cast<std::size_t>(items.rend() - last);
+    const int rows = static_cast<int>(kept) + 1;
     table.setRowCount(rows);
     table.clearDataRows();
     for (int row = 1; row < rows; ++row) {

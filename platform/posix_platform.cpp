@@ -16,6 +16,7 @@
 #include <sstream>
 #include <utility>
 
+#include "platform/io_failure.h"
 #include "platform/mask.h"
 #include "platform/paths.h"
 #include "platform/platform.h"
@@ -33,19 +34,41 @@ std::string environment(const char* name) {
     return value ? std::string(value) : std::string();
 }
 
-std::string ioMessage(int error) {
+IoFailure failureOf(int error) {
     switch (error) {
         case ENOENT:
         case ENOTDIR:
-            return "File not found";
+            return IoFailure::NotFound;
         case EACCES:
         case EPERM:
-            return "Access denied";
+            return IoFailure::AccessDenied;
+        case EISDIR:
+            return IoFailure::NotAFile;
+        case ETXTBSY:
+        case EBUSY:
+            return IoFailure::InUse;
         case ENOSPC:
-            return "Disk full";
+        case EDQUOT:
+            return IoFailure::DiskFull;
+        case EFBIG:
+            return IoFailure::TooLarge;
+        case EROFS:
+            return IoFailure::ReadOnlyDisk;
+        case ENAMETOOLONG:
+            return IoFailure::NameTooLong;
         default:
-            return std::strerror(error);
+            return IoFailure::Other;
     }
+}
+
+[[noreturn]] void throwIoError(FileOperation operation, const Path& path, int error) {
+    throw IoError(ioErrorMessage(operation, path, failureOf(error), error));
+}
+
+// A folder, or something else that is not a regular file (a pipe, a device).
+[[noreturn]] void throwNotRegular(const Path& path, mode_t mode) {
+    throw IoError(ioErrorMessage(FileOperation::Read, path,
+                                 S_ISDIR(mode) ? IoFailure::NotAFile : IoFailure::NotRegular));
 }
 
 // Closes a file descriptor when it goes out of scope.
@@ -185,9 +208,9 @@ class PosixPlatform final : public Platform {
     std::uint64_t fileSize(const Path& path) override {
         struct stat info {};
         if (::stat(toUtf8(path).c_str(), &info) != 0)
-            throw IoError(ioMessage(errno));
+            throwIoError(FileOperation::Read, path, errno);
         if (S_ISDIR(info.st_mode))
-            throw IoError(ioMessage(EACCES));
+            throwNotRegular(path, info.st_mode);
         return static_cast<std::uint64_t>(info.st_size);
     }
 
@@ -195,14 +218,14 @@ class PosixPlatform final : public Platform {
         // Not blocking: opening a named pipe would otherwise wait for a writer.
         FileDescriptor fd(::open(toUtf8(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
         if (fd.get() < 0)
-            throw IoError(ioMessage(errno));
+            throwIoError(FileOperation::Read, path, errno);
         struct stat info {};
         if (::fstat(fd.get(), &info) != 0)
-            throw IoError(ioMessage(errno));
+            throwIoError(FileOperation::Read, path, errno);
         // Only a regular file has an end: a pipe or a device such as /dev/zero
         // (even behind a link named like a material list) is not read.
         if (!S_ISREG(info.st_mode))
-            throw IoError(ioMessage(EACCES));
+            throwNotRegular(path, info.st_mode);
         // Read straight into the result, sized to the file and one byte more,
         // so that the read that finds the end has room; a file that grows
         // meanwhile is read on to its new end.
@@ -215,7 +238,7 @@ class PosixPlatform final : public Platform {
             if (got < 0 && errno == EINTR)
                 continue;
             if (got < 0)
-                throw IoError(ioMessage(errno));
+                throwIoError(FileOperation::Read, path, errno);
             if (got == 0)
                 break;
             filled += static_cast<std::size_t>(got);
@@ -230,14 +253,14 @@ class PosixPlatform final : public Platform {
         FileDescriptor fd(
             ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
         if (fd.get() < 0)
-            throw IoError(ioMessage(errno));
+            throwIoError(FileOperation::Write, path, errno);
         bool written = writeAll(fd.get(), content) && ::fsync(fd.get()) == 0;
         const int writeError = errno;
         written = fd.close() && written;
         if (!written || ::rename(temporary.c_str(), target.c_str()) != 0) {
             const int error = written ? errno : writeError;
             ::unlink(temporary.c_str());
-            throw IoError(ioMessage(error));
+            throwIoError(FileOperation::Write, path, error);
         }
     }
 
@@ -259,7 +282,7 @@ class PosixPlatform final : public Platform {
 
     void deleteFile(const Path& path) override {
         if (::unlink(toUtf8(path).c_str()) != 0)
-            throw IoError(ioMessage(errno));
+            throwIoError(FileOperation::Delete, path, errno);
     }
 
     bool startProcess(const Path& program, const std::vector<Path>& arguments) override {

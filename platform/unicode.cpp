@@ -107,4 +107,10 @@ std::u16string fromUtf8(std::string_view text) {
     return out;
 }
 
+bool isValidUtf8(std::string_view text) {
+    // Decoding replaces every invalid sequence, so only valid UTF-8 comes back
+    // unchanged from a round trip.
+    return toUtf8(fromUtf8(text)) == text;
+}
+
 }  // namespace ek::platform

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/io_failure.h"
 #include "platform/mask.h"
 #include "platform/paths.h"
 #include "platform/platform.h"
@@ -24,26 +25,38 @@ std::u16string narrowed(const wchar_t* text) {
     return std::u16string(view.begin(), view.end());
 }
 
-std::string ioMessage(DWORD error) {
+IoFailure failureOf(DWORD error) {
     switch (error) {
         case ERROR_FILE_NOT_FOUND:
         case ERROR_PATH_NOT_FOUND:
-            return "File not found";
+        case ERROR_INVALID_DRIVE:
+        case ERROR_BAD_NETPATH:
+            return IoFailure::NotFound;
         case ERROR_ACCESS_DENIED:
-            return "Access denied";
+            return IoFailure::AccessDenied;
         case ERROR_SHARING_VIOLATION:
         case ERROR_LOCK_VIOLATION:
-            return "Sharing violation";
+            return IoFailure::InUse;
         case ERROR_DISK_FULL:
         case ERROR_HANDLE_DISK_FULL:
-            return "Disk full";
+            return IoFailure::DiskFull;
+        case ERROR_FILE_TOO_LARGE:
+            return IoFailure::TooLarge;
+        case ERROR_WRITE_PROTECT:
+            return IoFailure::ReadOnlyDisk;
+        case ERROR_FILENAME_EXCED_RANGE:
+            return IoFailure::NameTooLong;
         default:
-            return "I/O error " + std::to_string(error);
+            return IoFailure::Other;
     }
 }
 
-[[noreturn]] void throwLastError() {
-    throw IoError(ioMessage(::GetLastError()));
+[[noreturn]] void throwIoError(FileOperation operation, const Path& path, DWORD error) {
+    throw IoError(ioErrorMessage(operation, path, failureOf(error), static_cast<long>(error)));
+}
+
+[[noreturn]] void throwLastError(FileOperation operation, const Path& path) {
+    throwIoError(operation, path, ::GetLastError());
 }
 
 // Closes a file handle when it goes out of scope.
@@ -163,24 +176,30 @@ class WindowsPlatform final : public Platform {
     std::uint64_t fileSize(const Path& path) override {
         WIN32_FILE_ATTRIBUTE_DATA data{};
         if (!::GetFileAttributesExW(wide(path).c_str(), GetFileExInfoStandard, &data)) {
-            throwLastError();
+            throwLastError(FileOperation::Read, path);
         }
         if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            throw IoError(ioMessage(ERROR_ACCESS_DENIED));
+            throw IoError(ioErrorMessage(FileOperation::Read, path, IoFailure::NotAFile));
         return (std::uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     }
 
     Bytes readFile(const Path& path) override {
         Handle file(::CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file.valid())
-            throwLastError();
+        if (!file.valid()) {
+            const DWORD error = ::GetLastError();
+            // A folder cannot be opened as a file: it is refused as a folder.
+            const DWORD attributes = ::GetFileAttributesW(wide(path).c_str());
+            if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+                throw IoError(ioErrorMessage(FileOperation::Read, path, IoFailure::NotAFile));
+            throwIoError(FileOperation::Read, path, error);
+        }
         Bytes content;
         std::uint8_t buffer[65536];
         for (;;) {
             DWORD got = 0;
             if (!::ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr))
-                throwLastError();
+                throwLastError(FileOperation::Read, path);
             if (got == 0)
                 break;
             content.insert(content.end(), buffer, buffer + got);
@@ -194,7 +213,7 @@ class WindowsPlatform final : public Platform {
         Handle file(::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file.valid())
-            throwLastError();
+            throwLastError(FileOperation::Write, path);
         std::size_t done = 0;
         bool written = true;
         while (written && done < content.size()) {
@@ -215,7 +234,7 @@ class WindowsPlatform final : public Platform {
         }
         if (!written) {
             ::DeleteFileW(temporary.c_str());
-            throw IoError(ioMessage(error));
+            throwIoError(FileOperation::Write, path, error);
         }
     }
 
@@ -229,7 +248,7 @@ class WindowsPlatform final : public Platform {
 
     void deleteFile(const Path& path) override {
         if (!::DeleteFileW(wide(path).c_str()))
-            throwLastError();
+            throwLastError(FileOperation::Delete, path);
     }
 
     bool startProcess(const Path& program, const std::vector<Path>& arguments) override {

@@ -75,14 +75,19 @@ TEST_F(CliExport, FailuresAreReportedAndWriteNothing) {
     fake.addFile(folder + u"Dlouhá.txt",
                  utf16File(u"P\r\nStavba\r\n" + std::u16string(40000, u'z') +
                            u"\t1\t1,00 Kč\t1,00 Kč\r\nKonec\r\n"));
+    fake.addFile(folder + u"Zahrada.csv", utf16File(workedExampleText()));
+    fake.addDirectory(folder + u"Složka.txt");
     struct Case {
         platform::Path file;
-        std::string error;     // on the error stream
+        std::string error;     // on the error stream, after the file's quoted path
         std::u16string shown;  // shown through the platform
     };
     const Case cases[] = {
-        {folder + u"Chybí.txt", "File not found\n", u""},
-        {folder + u"Chybná.txt", "'abc' is not a valid integer value\n", u""},
+        {folder + u"Chybí.txt", " nelze přečíst: soubor nebo jeho složka neexistuje.\n", u""},
+        {folder + u"Chybná.txt", ", řádek 3: cena celkem \"abc Kč\" není platná částka.\n", u""},
+        {folder + u"Zahrada.csv",
+         " nemá příponu \".txt\"; seznamy kalkulací program čte jen z takových souborů.\n", u""},
+        {folder + u"Složka.txt", " nelze přečíst: je to složka, ne soubor.\n", u""},
         {folder + u"Dlouhá.txt", "",
          u"Text na listu \"Kalkulace stavebních objektů\", řádek 3, je delší než 32 767 znaků; do "
          u"souboru XLS jej nelze uložit."},
@@ -94,7 +99,8 @@ TEST_F(CliExport, FailuresAreReportedAndWriteNothing) {
         fake.messages.clear();
         EXPECT_EQ(run(c.file), 1);
         EXPECT_EQ(out.str(), "");
-        EXPECT_EQ(errors.str(), c.error);
+        EXPECT_EQ(errors.str(),
+                  c.error.empty() ? "" : "Soubor \"" + platform::toUtf8(c.file) + "\"" + c.error);
         EXPECT_EQ(fake.messages, c.shown.empty() ? std::vector<std::u16string>{}
                                                  : std::vector<std::u16string>{c.shown});
         EXPECT_TRUE(nothingWritten());

@@ -4,6 +4,7 @@
 
 #include <sstream>
 
+#include "platform/unicode.h"
 #include "support/fake_platform.h"
 #include "support/host_folders.h"
 #include "support/sample_files.h"
@@ -60,7 +61,8 @@ TEST_F(CommandLine, MissingFileAndMessagesGoToErrors) {
     Options options;
     options.tabulka = std::u16string(kMaterialLists) + u"Chybí.txt";
     EXPECT_EQ(run(options), 1);
-    EXPECT_EQ(errors.str(), "File not found\n");
+    EXPECT_EQ(errors.str(), "Soubor \"" + platform::toUtf8(options.tabulka) +
+                                "\" nelze přečíst: soubor nebo jeho složka neexistuje.\n");
     EXPECT_EQ(fake.messages,
               std::vector<std::u16string>{u"Složka se seznamem ceníků nebyla nalezena"});
 }
@@ -71,7 +73,8 @@ TEST_F(CommandLine, ReadingErrorGivesStatusOne) {
     Options options;
     options.tabulka = std::u16string(kMaterialLists) + u"Chyba.txt";
     EXPECT_EQ(run(options), 1);
-    EXPECT_EQ(errors.str(), "'1.00' is not a valid integer value\n");
+    EXPECT_EQ(errors.str(), "Soubor \"" + platform::toUtf8(options.tabulka) +
+                                "\", řádek 3: cena celkem \"1.00 Kč\" není platná částka.\n");
 }
 
 TEST_F(CommandLine, WithoutAFileListsTheMaterialLists) {

@@ -9,14 +9,17 @@
 #include <fstream>
 #include <memory>
 #include <set>
+#include <sstream>
 #include <string>
 
+#include "app/cli_export.h"
 #include "app/tform1.h"
 #include "recording_view.h"
 #include "support/biff_stream.h"
 #include "support/cfb_reader.h"
 #include "support/recording_automation.h"
 #include "support/sample_documents.h"
+#include "support/sample_files.h"
 #include "support/temporary_folder.h"
 
 namespace ek::test {
@@ -310,6 +313,33 @@ TEST_F(TForm1Test, AnOperationsErrorIsAnErrorMessageAndTheWindowGoesOn) {
     clickFile(kLargerSample);
     EXPECT_TRUE(view.Button15);
     EXPECT_EQ(view.messages.size(), 1u);
+}
+
+// What stops a reading reads the same in the window's message box and on the
+// command line's error stream.
+TEST_F(TForm1Test, AReadingsMessageIsTheCommandLinesToo) {
+    open();
+    const std::u16string kBroken = u"Chybný seznam.txt";
+    const char16_t* const contents[] = {
+        u"P\r\nStavba\r\nZeď\t1\t1,00 Kč\tabc Kč\r\nKonec\r\n",
+        u"P\r\nStavba\r\nZeď\t1\t1,00 Kč\t1,00 Kč\r\nStavba\r\nKonec\r\n",
+        u"P\r\nZeď\t1\t1,00 Kč\t1,00 Kč\r\n"};
+    for (const char16_t* content : contents) {
+        SCOPED_TRACE(platform::toUtf8(content));
+        const platform::Bytes bytes = utf16File(content);
+        std::ofstream(materialList(kBroken), std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+        form().materialFolderChanged();
+        view.messages.clear();
+        clickFile(kBroken);
+        ASSERT_EQ(view.messages.size(), 1u);
+        std::ostringstream out, errors;
+        EXPECT_EQ(
+            app::runExport({platformPathOf(materialList(kBroken)), 2}, system(), u',', out, errors),
+            1);
+        EXPECT_EQ(errors.str(), platform::toUtf8(view.messages[0].text) + "\n");
+    }
 }
 
 TEST_F(TForm1Test, TheDeveloperPanelIsFilledWhenOpenedAndItsButtonsRunTheirSteps) {

@@ -23,6 +23,11 @@ TextList rowOf(const TextGrid& table, int row) {
 
 using Categories = ReadingFixture;
 
+// "Soubor "<the material list>"" as the messages begin.
+std::string fileNamed(const char* name) {
+    return "Soubor \"" + toUtf8(kMaterialLists) + name + "\"";
+}
+
 TEST_F(Categories, WorkedExampleTablesAndFigures) {
     read(workedExampleText());
     ASSERT_EQ(k.StringGrid2.rowCount(), 3);
@@ -158,11 +163,23 @@ TEST_F(Categories, TotalsBeyondThe32BitRangeKeepTheirLastCent) {
     EXPECT_EQ(k.INF_celkova_cena, u" 30000 000,01");
 }
 
-TEST_F(Categories, SumLeavingSixtyFourBitsStopsTheReading) {
+TEST_F(Categories, SumsLeavingSixtyFourBitsStopTheReadingWhereTheyLeave) {
     read(workedExampleText());
     pick(u"Projekt.txt", linesText({u"P", u"Bazén", u"A\t1\t1,00 Kč\t92233720368547758,07 Kč",
                                     u"B\t1\t1,00 Kč\t0,01 Kč", u"Konec"}));
-    EXPECT_EQ(errorOf(&Kalkulace::Prevod), "'001' is not a valid integer value");
+    EXPECT_EQ(errorOf(&Kalkulace::Prevod),
+              fileNamed("Projekt.txt") +
+                  ", řádek 4: součet kategorie \"Bazén\" přesahuje největší částku, kterou "
+                  "program sečte.");
+    EXPECT_FALSE(k.Button15Enabled);
+
+    // Each category within the range, the two together beyond it.
+    pick(u"Projekt.txt", linesText({u"P", u"Stavba", u"A\t1\t1,00 Kč\t92233720368547758,07 Kč",
+                                    u"Terén", u"B\t1\t1,00 Kč\t0,01 Kč", u"Konec"}));
+    EXPECT_EQ(errorOf(&Kalkulace::Prevod),
+              fileNamed("Projekt.txt") +
+                  ": celková cena s kategorií \"Terén\" (nadpis na řádku 4) přesahuje největší "
+                  "částku, kterou program sečte.");
     EXPECT_FALSE(k.Button15Enabled);
 }
 
@@ -187,7 +204,8 @@ TEST_F(Categories, FailingBuilderStopsTheReadingWithoutStaleTablesOrTotals) {
               u"Ostatní objekty zahrady", u"Lavička\t2\t4\u00A0500,00 Kč\t9\u00A0000,00 Kč",
               u"Houpačka\t1\t1250.00 Kč\t1250.00 Kč", u"Kolo\t1\t1,00 Kč\t1,00 Kč", u"Stavba",
               u"Zeď\t1\t1,00 Kč\t1,00 Kč", u"Konec"}));
-    EXPECT_EQ(errorOf(&Kalkulace::Prevod), "'1250.00' is not a valid integer value");
+    EXPECT_EQ(errorOf(&Kalkulace::Prevod),
+              fileNamed("Druhý.txt") + ", řádek 6: cena celkem \"1250.00 Kč\" není platná částka.");
 
     EXPECT_EQ(k.INF_jmeno_souboru, u"Druhý");
     EXPECT_EQ(k.StringGrid2.rowCount(), 3);  // built before the failure
@@ -206,9 +224,15 @@ TEST_F(Categories, FailingBuilderStopsTheReadingWithoutStaleTablesOrTotals) {
     EXPECT_FALSE(k.Button15Enabled);
 }
 
-TEST_F(Categories, EmptyTotalFieldStopsTheReading) {
-    pick(u"Projekt.txt", linesText({u"P", u"Terén", u"Trávník\t240 m²\t45,00 Kč", u"Konec"}));
-    EXPECT_EQ(errorOf(&Kalkulace::Prevod), "'' is not a valid integer value");
+TEST_F(Categories, MissingOrEmptyTotalFieldStopsTheReading) {
+    const std::string missing =
+        fileNamed("Projekt.txt") + ", řádek 3: chybí cena celkem (čtvrté pole řádku).";
+    for (const char16_t* line : {u"Trávník\t240 m²\t45,00 Kč", u"Trávník\t240 m²\t45,00 Kč\t",
+                                 u"Trávník bez tabulátoru"}) {
+        SCOPED_TRACE(toUtf8(line));
+        pick(u"Projekt.txt", linesText({u"P", u"Terén", line, u"Kámen\t1\t1,00 Kč\t1,00 Kč"}));
+        EXPECT_EQ(errorOf(&Kalkulace::Prevod), missing);
+    }
 }
 
 TEST_F(Categories, HeadersBeyondRow1000) {

@@ -107,14 +107,15 @@ TEST_F(PriceLists, PriceListOver64MiBIsRefusedAndTheLinesStay) {
     pickPriceList(u"Ceník.lst", utf16File(kHostPriceList));
     const TextList lines = k.ListBox1;
     fake.reportSize(kPriceList, 64ull * 1024 * 1024 + 1);
-    EXPECT_EQ(errorOf(&Kalkulace::CteniCeniku), "Soubor je příliš velký (nejvýše 64 MiB).");
+    EXPECT_EQ(errorOf(&Kalkulace::CteniCeniku),
+              "Soubor \"" + toUtf8(kPriceList) + "\" je příliš velký (nejvýše 64 MiB).");
     EXPECT_EQ(k.ListBox1, lines);
     EXPECT_EQ(fake.readCount(kPriceList), 1);  // the first, successful reading only
 }
 
 TEST_F(PriceLists, NothingPicked) {
     k.Nastavit();
-    EXPECT_EQ(errorOf(&Kalkulace::VyberCeniku), "List index out of bounds (-1)");
+    EXPECT_EQ(errorOf(&Kalkulace::VyberCeniku), "V seznamu souborů není vybrán žádný soubor.");
 }
 
 TEST_F(PriceLists, TableKeepsItsHeaderRowForAnyLines) {

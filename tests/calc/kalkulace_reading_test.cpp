@@ -9,6 +9,7 @@
 #include "calc/czech_collation.h"
 #include "calc/error.h"
 #include "calc/kalkulace.h"
+#include "calc/list_file.h"
 #include "support/fake_platform.h"
 #include "support/host_folders.h"
 #include "support/reading_fixture.h"
@@ -80,8 +81,11 @@ TEST_F(Reading, ShorterSecondFileInheritsNoCells) {
     k.Prevod();
     // Row 3 of the second file has a name only: its total must not come from the first file.
     fake.addFile(std::u16string(kMaterialLists) + u"Zahrada u domu.txt",
-                 utf16File(u"B\r\nOstatní objekty zahrady\r\nJen jméno\r\nKonec\r\n"));
-    EXPECT_EQ(errorOf(&Kalkulace::Prevod), "'' is not a valid integer value");
+                 utf16File(u"B\r\nOstatní objekty zahrady\r\nJen jméno\r\nLavice\t1\t4,00 Kč\t4,00 "
+                           u"Kč\r\nKonec\r\n"));
+    EXPECT_EQ(errorOf(&Kalkulace::Prevod), "Soubor \"" + toUtf8(kMaterialLists) +
+                                               "Zahrada u domu.txt\", řádek 3: chybí cena celkem "
+                                               "(čtvrté pole řádku).");
     EXPECT_EQ(k.StringGrid1.cell(2, 3), u"");
     EXPECT_EQ(k.StringGrid1.cell(4, 3), u"");
 }
@@ -92,7 +96,7 @@ TEST_F(Reading, NoSelectionStopsBeforeAnythingChanges) {
     k.Button16Enabled = k.Button14Enabled = true;
     k.FileListBox1.itemIndex = -1;
     const TextList lines = k.ListBox1;
-    EXPECT_EQ(errorOf(&Kalkulace::Prevod), "List index out of bounds (-1)");
+    EXPECT_EQ(errorOf(&Kalkulace::Prevod), "V seznamu souborů není vybrán žádný soubor.");
     EXPECT_FALSE(k.Button16Enabled);
     EXPECT_FALSE(k.Button14Enabled);
     EXPECT_FALSE(k.Button15Enabled);
@@ -123,7 +127,8 @@ TEST_F(Reading, VanishedFileGivesTheInputOutputMessageAndNoStaleFigures) {
 TEST_F(Reading, FileOver64MiBIsRefusedUnread) {
     pick(u"Obří.txt", workedExampleText());
     fake.reportSize(std::u16string(kMaterialLists) + u"Obří.txt", 64ull * 1024 * 1024 + 1);
-    EXPECT_EQ(errorOf(&Kalkulace::Prevod), "Soubor je příliš velký (nejvýše 64 MiB).");
+    EXPECT_EQ(errorOf(&Kalkulace::Prevod), "Soubor \"" + toUtf8(kMaterialLists) +
+                                               "Obří.txt\" je příliš velký (nejvýše 64 MiB).");
     EXPECT_EQ(fake.readCount(std::u16string(kMaterialLists) + u"Obří.txt"), 0);
     EXPECT_FALSE(k.Button15Enabled);
     EXPECT_FALSE(k.Button16Enabled);
@@ -138,21 +143,82 @@ TEST_F(Reading, FileOfExactly64MiBIsRead) {
 }
 
 TEST_F(Reading, ShortNamesGiveAnEmptyBaseName) {
-    pick(u".txt", u"x\r\n");
+    pick(u".txt", u"Stavba\r\n");
     k.Prevod();
     EXPECT_EQ(k.INF_jmeno_souboru, u"");
-    pick(u"a.txt", u"x\r\n");
+    pick(u"a.txt", u"Stavba\r\n");
     k.Prevod();
     EXPECT_EQ(k.INF_jmeno_souboru, u"a");
 }
 
-TEST_F(Reading, TinyFileGivesOneItemAndOnlyTheHeaderRow) {
-    pick(u"prázdný.txt", u"");
+// "Soubor "<the material list>"" as the messages begin.
+std::string fileNamed(const char16_t* name) {
+    return "Soubor \"" + toUtf8(kMaterialLists) + toUtf8(name) + "\"";
+}
+
+TEST_F(Reading, TheLastItemCountsWhateverClosesTheList) {
+    const std::u16string items =
+        u"Zahrada\r\nStavba\r\nZeď\t1\t1,00 Kč\t1,00 Kč\r\n"
+        u"Plot\t1\t2,00 Kč\t2,00 Kč";
+    for (const std::u16string ending :
+         {u"", u"\r\n", u"\r\nKonec", u"\r\nKonec\r\n", u"\r\nKonec\r\n\r\n\r\n",
+          u"\r\n\r\nPoznámka bez tabulátoru\r\nKonec\r\n"}) {
+        SCOPED_TRACE(toUtf8(ending));
+        pick(u"Projekt.txt", items + ending);
+        k.Prevod();
+        EXPECT_EQ(k.StringGrid1.rowCount(), 5);
+        ASSERT_EQ(k.StringGrid4.rowCount(), 4);
+        EXPECT_EQ(k.StringGrid4.cell(1, 2), u"Plot");
+        EXPECT_EQ(k.INF_celkem, u"300");
+        EXPECT_TRUE(k.Button15Enabled);
+    }
+    // A last category without items keeps its place.
+    pick(u"Projekt.txt", items + u"\r\nNástroje\r\nKonec\r\n\r\n");
     k.Prevod();
-    EXPECT_EQ(k.ListBox1, TextList{u""});
-    EXPECT_EQ(k.StringGrid1.rowCount(), 1);
-    EXPECT_TRUE(k.Button15Enabled);
-    EXPECT_EQ(k.INF_celkova_cena, u" 0 000,00");
+    EXPECT_EQ(k.StringGrid10.rowCount(), 2);
+    EXPECT_EQ(k.Edit14, u" 0 000,00");
+}
+
+TEST_F(Reading, AStructureThatCannotBeTrustedIsRefused) {
+    const std::string noTitle =
+        " neobsahuje nadpis žádné kategorie (například \"Rostliny projektu zahrady\"); není to "
+        "seznam kalkulace, nebo je v kódování, které program nezná.";
+    struct Case {
+        const char* name;
+        platform::Bytes content;
+        std::string error;  // after the file's name
+    };
+    const Case cases[] = {
+        {"a repeated title",
+         utf16File(linesText({u"P", u"Stavba", u"Zeď\t1\t1,00 Kč\t1,00 Kč", u"Bazén", u"Stavba\t",
+                              u"Plot\t1\t2,00 Kč\t2,00 Kč", u"Konec"})),
+         " má nadpis kategorie \"Stavba\" dvakrát, na řádku 2 a na řádku 5; nelze určit, ke "
+         "které kategorii patří položky."},
+        {"an empty file", {}, noTitle},
+        {"no title", utf16File(linesText({u"P", u"Zeď\t1\t1,00 Kč\t1,00 Kč", u"Konec"})), noTitle},
+        {"titles not alone", utf16File(linesText({u"Stavba ", u"stavba", u"Zeď Stavba"})), noTitle},
+        {"lines cut at CR only", utf16File(u"P\rStavba\rZeď\t1\t1,00 Kč\t1,00 Kč\r"), noTitle},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        read(workedExampleText());
+        pickBytes(u"Projekt.txt", c.content);
+        EXPECT_EQ(errorOf(&Kalkulace::Prevod), fileNamed(u"Projekt.txt") + c.error);
+        EXPECT_FALSE(k.Button15Enabled);
+        EXPECT_EQ(k.INF_celkova_cena, u"0,00");
+        for (std::size_t category = 0; category < 8; ++category)
+            EXPECT_EQ(k.categoryTable(category).rowCount(), 1) << category;
+    }
+}
+
+TEST_F(Reading, TooManyLinesAreRefusedBeforeTheyAreItems) {
+    read(workedExampleText());
+    pickBytes(u"Řádky.txt", platform::Bytes(kLargestLineCount + 1, '\n'));
+    EXPECT_EQ(errorOf(&Kalkulace::Prevod), fileNamed(u"Řádky.txt") +
+                                               " má víc než 1 000 000 řádků; seznam kalkulace jich "
+                                               "tolik mít nemůže.");
+    EXPECT_TRUE(k.ListBox1.empty());
+    EXPECT_FALSE(k.Button15Enabled);
 }
 
 }  // namespace

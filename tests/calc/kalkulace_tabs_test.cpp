@@ -19,8 +19,8 @@ class Tabs : public ReadingFixture {
   protected:
     Tabs() {
         // Three files; the worked example is the middle one.
-        fake.addFile(std::u16string(kMaterialLists) + u"A první.txt", utf16File(u"x\r\n"));
-        fake.addFile(std::u16string(kMaterialLists) + u"Z poslední.txt", utf16File(u"x\r\n"));
+        fake.addFile(std::u16string(kMaterialLists) + u"A první.txt", utf16File(u"Stavba\r\n"));
+        fake.addFile(std::u16string(kMaterialLists) + u"Z poslední.txt", utf16File(u"Stavba\r\n"));
         pick(u"Zahrada u domu.txt", workedExampleText());
     }
     int reads(const std::u16string& name) const {

@@ -4,20 +4,12 @@
 
 #include <cstdint>
 #include <limits>
-#include <string>
-
-#include "calc/error.h"
 
 namespace ek::calc {
 namespace {
 
 constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
 constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
-
-// The message a refused value must carry, built from the UTF-8 text shown.
-std::string notInteger(const std::string& shown) {
-    return "'" + shown + "' is not a valid integer value";
-}
 
 TEST(CleanedPriceText, CutsSuffixDropsNoBreakSpacesAndWritesCommas) {
     struct Case {
@@ -70,72 +62,50 @@ TEST(LineValue, ExactHundredths) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(toUtf8(c.field));
-        EXPECT_EQ(lineValue(c.field), c.hundredths);
+        EXPECT_EQ(lineValue(c.field), std::optional<std::int64_t>(c.hundredths));
     }
 }
 
-TEST(LineValue, RefusesWithTheTextWithoutCommas) {
-    struct Case {
-        const char16_t* field;
-        const char* shown;
-    };
-    const Case cases[] = {
-        {u"1250.00 Kč", "1250.00"},
-        {u"1\u00A0250.00 Kč", "1250.00"},
-        {u". Kč", "."},
-        {u".", ""},
-        {u"", ""},
-        {u" Kč", ""},
-        {u"   Kč", "  "},
-        {u"abc Kč", "abc"},
-        {u"12a Kč", "12a"},
-        {u"12,345 Kč", "12345"},
-        {u"12, Kč", "12"},
-        {u",50 Kč", "50"},
-        {u"1,2,3 Kč", "123"},
-        {u"- Kč", "-"},
-        {u"--5 Kč", "--5"},
-        {u"5- Kč", "5-"},
-        {u"1 250 Kč", "1 250"},  // an ordinary blank inside the number
-        {u"12  Kč", "12 "},      // no trailing blanks either
-        {u"12,5a Kč", "125a"},
-        {u"92233720368547758,08 Kč", "9223372036854775808"},
-        {u"-92233720368547758,09 Kč", "-9223372036854775809"},
-        {u"99999999999999999999 Kč", "99999999999999999999"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(toUtf8(c.field));
-        try {
-            lineValue(c.field);
-            ADD_FAILURE() << "accepted";
-        } catch (const CalcError& error) {
-            EXPECT_EQ(error.what(), notInteger(c.shown));
-        }
+TEST(LineValue, NothingForWhatIsNoAmount) {
+    const char16_t* const fields[] = {u"1250.00 Kč",
+                                      u"1\u00A0250.00 Kč",
+                                      u". Kč",
+                                      u".",
+                                      u"",
+                                      u" Kč",
+                                      u"   Kč",
+                                      u"abc Kč",
+                                      u"12a Kč",
+                                      u"12,345 Kč",
+                                      u"12, Kč",
+                                      u",50 Kč",
+                                      u"1,2,3 Kč",
+                                      u"- Kč",
+                                      u"--5 Kč",
+                                      u"5- Kč",
+                                      u"1 250 Kč",  // an ordinary blank inside the number
+                                      u"12  Kč",    // no trailing blanks either
+                                      u"12,5a Kč",
+                                      u"92233720368547758,08 Kč",
+                                      u"-92233720368547758,09 Kč",
+                                      u"99999999999999999999 Kč"};
+    for (const char16_t* field : fields) {
+        SCOPED_TRACE(toUtf8(field));
+        EXPECT_EQ(lineValue(field), std::nullopt);
     }
 }
 
-TEST(AddMoney, ChecksTheRange) {
-    EXPECT_EQ(addMoney(375000, 900000, u"x"), 1275000);
-    EXPECT_EQ(addMoney(2147483647, 1, u"x"), 2147483648);
-    EXPECT_EQ(addMoney(kMax - 5, 5, u"x"), kMax);
-    EXPECT_EQ(addMoney(kMin + 5, -5, u"x"), kMin);
-    EXPECT_EQ(addMoney(kMax, kMin, u"x"), -1);
-
-    struct Overflow {
-        std::int64_t sum;
-        std::int64_t value;
-    };
-    const Overflow overflows[] = {
-        {kMax, 1}, {kMax - 5, 6}, {kMin, -1}, {kMin + 5, -6}, {kMax, kMax}};
-    for (const Overflow& o : overflows) {
-        SCOPED_TRACE(std::to_string(o.sum) + " + " + std::to_string(o.value));
-        try {
-            addMoney(o.sum, o.value, u"5\u00A0000,00 Kč");
-            ADD_FAILURE() << "accepted";
-        } catch (const CalcError& error) {
-            EXPECT_EQ(error.what(), notInteger("5\u00A0000,00 Kč"));
-        }
-    }
+TEST(AddedMoney, NothingOutsideTheRange) {
+    EXPECT_EQ(addedMoney(375000, 900000), 1275000);
+    EXPECT_EQ(addedMoney(2147483647, 1), 2147483648);
+    EXPECT_EQ(addedMoney(kMax - 5, 5), kMax);
+    EXPECT_EQ(addedMoney(kMin + 5, -5), kMin);
+    EXPECT_EQ(addedMoney(kMax, kMin), -1);
+    EXPECT_EQ(addedMoney(kMax, 1), std::nullopt);
+    EXPECT_EQ(addedMoney(kMax - 5, 6), std::nullopt);
+    EXPECT_EQ(addedMoney(kMin, -1), std::nullopt);
+    EXPECT_EQ(addedMoney(kMin + 5, -6), std::nullopt);
+    EXPECT_EQ(addedMoney(kMax, kMax), std::nullopt);
 }
 
 }  // namespace

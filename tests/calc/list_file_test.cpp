@@ -81,5 +81,48 @@ TEST(ListFile, BigEndianMarkIsNotUtf16) {
     EXPECT_EQ(listFileItems(bytes), TextList{u"\u0163\u02D9A"});
 }
 
+// UTF-16LE as some programs save it, without FF FE.
+platform::Bytes utf16WithoutMark(std::u16string_view text) {
+    const platform::Bytes marked = utf16File(text);
+    return platform::Bytes(marked.begin() + 2, marked.end());
+}
+
+TEST(ListFile, Utf16WithoutMarkIsRecognisedByItsZeroBytes) {
+    const std::u16string example = test::workedExampleText();
+    EXPECT_EQ(listFileItems(utf16WithoutMark(example)), listFileItems(utf16File(example)));
+    // Czech letters have 01 as their second byte; the rest of a list outweighs them.
+    const std::u16string czech = u"Šípková Růženka\r\nŘeřicha čtyřřadá\t3\t1,00 Kč\t3,00 Kč\r\n";
+    EXPECT_EQ(listFileItems(utf16WithoutMark(czech)),
+              (TextList{u"Šípková Růženka", u"Řeřicha čtyřřadá\t3\t1,00 Kč\t3,00 Kč"}));
+    EXPECT_EQ(decodeListFile(utf16WithoutMark(u"Stavba")), u"Stavba");
+    // A stray zero byte in Windows-1250 text does not make it UTF-16.
+    const char stray[] = "Zed\0\t1\t1,00 K\xE8\r\n";
+    EXPECT_EQ(listFileItems(platform::Bytes(stray, stray + sizeof stray - 1)),
+              TextList{u"Zed\t1\t1,00 Kč"});
+}
+
+TEST(ListFile, NothingBeyondTheLargestItemCount) {
+    struct Case {
+        std::u16string text;
+        bool withinThree;
+    };
+    const Case cases[] = {
+        {u"a\r\nb\r\nc\r\n", true},   {u"a\r\nb\r\nc", true},          {u"a\nb\nc\n\r\0", true},
+        {u"a\r\nb\r\nc\r\nd", false}, {u"a\r\nb\r\nc\r\n\r\n", false}, {u"\n\n\n\n\n\n\n\n", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(toUtf8(c.text));
+        const std::string windows1250 = toUtf8(c.text);  // ASCII: the same bytes
+        for (const platform::Bytes& bytes :
+             {utf16File(c.text), platform::Bytes(windows1250.begin(), windows1250.end())}) {
+            const std::optional<TextList> items = listFileItems(bytes, 3);
+            EXPECT_EQ(items.has_value(), c.withinThree);
+            if (items) {
+                EXPECT_EQ(*items, listFileItems(bytes));
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace ek::calc

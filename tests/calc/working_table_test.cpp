@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace ek::calc {
 namespace {
 
@@ -27,39 +30,84 @@ TEST(WorkingTable, FieldsAreCutAtTabsOnly) {
     }
 }
 
-TEST(WorkingTable, RowsHoldAllButTheLastItem) {
-    TextGrid table(5, 50);
-    table.setCell(1, 0, u"hlavička");
-    splitIntoWorkingTable({u"Zahrada u domu", u"Stavba", u"Zeď\t1\t2\t3\t4\t5", u"Konec"}, table);
-    EXPECT_EQ(table.rowCount(), 4);
-    EXPECT_EQ(table.cell(1, 0), u"hlavička");  // the header row is left alone
-    EXPECT_EQ(table.cell(0, 1), u"1");
-    EXPECT_EQ(table.cell(1, 1), u"Zahrada u domu");
-    EXPECT_EQ(table.cell(0, 3), u"3");
-    EXPECT_EQ(table.cell(4, 3), u"3");
-    EXPECT_EQ(table.cell(6, 3), u"5");  // fields past the fourth go further right
+TEST(WorkingTable, FieldsPastTheFourthStayTogether) {
+    EXPECT_EQ(fieldsOfLine(u"a\tb\tc\td\te\tf\t\tg"),
+              (TextList{u"a", u"b", u"c", u"d", u"e\tf\t\tg"}));
+    EXPECT_EQ(fieldsOfLine(u"a\tb\tc\td\t"), (TextList{u"a", u"b", u"c", u"d", u""}));
+    EXPECT_EQ(fieldsOfLine(u"\t\t\t\t\t\t"), (TextList{u"", u"", u"", u"", u"\t\t"}));
+}
+
+// Rows of the table, each as its cells from column 1 on (up to the table's width).
+std::vector<TextList> rowsOf(const TextGrid& table) {
+    std::vector<TextList> rows;
+    for (int row = 1; row < table.rowCount(); ++row) {
+        TextList cells;
+        for (int column = 1; column < table.columnCount(); ++column)
+            cells.emplace_back(table.cell(column, row));
+        while (!cells.empty() && cells.back().empty())
+            cells.pop_back();
+        rows.push_back(cells);
+    }
+    return rows;
+}
+
+TEST(WorkingTable, RowsUpToTheLastItemOrTitleWhateverCloses) {
+    struct Case {
+        const char* name;
+        TextList items;
+        std::vector<TextList> rows;
+    };
+    const TextList list = {u"Zahrada", u"Stavba", u"Zeď\t1\t2\t3"};
+    const std::vector<TextList> listRows = {{u"Zahrada"}, {u"Stavba"}, {u"Zeď", u"1", u"2", u"3"}};
+    const auto with = [](auto list, auto more) {
+        list.insert(list.end(), more.begin(), more.end());
+        return list;
+    };
+    const Case cases[] = {
+        {"the closing line", with(list, TextList{u"Konec"}), listRows},
+        {"no closing line", list, listRows},
+        {"empty lines after it", with(list, TextList{u"Konec", u"", u""}), listRows},
+        {"lines without TAB", with(list, TextList{u"", u"Poznámka", u"Konec"}), listRows},
+        {"a last title without items", with(list, TextList{u"Nástroje", u"Konec"}),
+         with(listRows, std::vector<TextList>{{u"Nástroje"}})},
+        {"a title with a TAB", {u"Bazén\t"}, {{u"Bazén"}}},
+        {"closing lines only", {u"Zahrada", u"Konec"}, {}},
+        {"nothing", {}, {}},
+        {"an empty line", {u""}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TextGrid table(5, 50);
+        table.setCell(1, 0, u"hlavička");
+        splitIntoWorkingTable(c.items, table);
+        EXPECT_EQ(table.cell(1, 0), u"hlavička");  // the header row is left alone
+        EXPECT_EQ(rowsOf(table), c.rows);
+        for (int row = 1; row < table.rowCount(); ++row)
+            EXPECT_EQ(table.cell(0, row), fromUtf8(std::to_string(row)));
+    }
+}
+
+TEST(WorkingTable, ManyTabsWidenTheTableByOneColumnOnly) {
+    TextGrid table(5, 1);
+    const Text tabs(100000, u'\t');
+    splitIntoWorkingTable({u"Stavba", u"Zeď" + tabs, u"Plot\t1\t2\t3\t4\t5"}, table);
+    EXPECT_EQ(table.columnCount(), 6);
+    EXPECT_EQ(table.cell(5, 2), Text(99996, u'\t'));
+    EXPECT_EQ(table.cell(5, 3), u"4\t5");
 }
 
 TEST(WorkingTable, NoCellOfAnEarlierFileSurvives) {
     TextGrid table(5, 1);
     splitIntoWorkingTable({u"a\t1\t2,00 Kč\t2,00 Kč\tx", u"b\t1\t3,00 Kč\t3,00 Kč", u"Konec"},
                           table);
-    splitIntoWorkingTable({u"c", u"", u"Konec"}, table);
+    splitIntoWorkingTable({u"c\t", u"Stavba", u"Konec"}, table);
     EXPECT_EQ(table.rowCount(), 3);
     EXPECT_EQ(table.cell(1, 1), u"c");
     for (int column = 2; column < 6; ++column)
         EXPECT_EQ(table.cell(column, 1), u"") << column;
     EXPECT_EQ(table.cell(0, 2), u"2");
-    for (int column = 1; column < 6; ++column)
+    for (int column = 2; column < 6; ++column)
         EXPECT_EQ(table.cell(column, 2), u"") << column;
-}
-
-TEST(WorkingTable, FewerThanTwoItemsLeaveOnlyTheHeaderRow) {
-    TextGrid table(5, 50);
-    splitIntoWorkingTable({u"jediný"}, table);
-    EXPECT_EQ(table.rowCount(), 1);
-    splitIntoWorkingTable({}, table);
-    EXPECT_EQ(table.rowCount(), 1);
 }
 
 TEST(WorkingTable, LongLinesStayWhole) {

@@ -1,7 +1,9 @@
 #include "fuzz/known_messages.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
+#include <string>
 
 namespace ek::fuzz {
 
@@ -19,21 +21,37 @@ bool framedBy(std::string_view message, std::string_view before, std::string_vie
            message.ends_with(after);
 }
 
+// `text` begins with ", řádek N: " (a line number); the rest after it.
+bool afterLineNumber(std::string_view text, std::string_view& rest) {
+    constexpr std::string_view kLine = ", řádek ";
+    if (!text.starts_with(kLine))
+        return false;
+    text.remove_prefix(kLine.size());
+    const std::size_t colon = text.find(": ");
+    if (colon == std::string_view::npos || !isDecimal(text.substr(0, colon)))
+        return false;
+    rest = text.substr(colon + 2);
+    return true;
+}
+
 }  // namespace
 
-bool isNotIntegerMessage(std::string_view message) {
-    return framedBy(message, "'", "' is not a valid integer value");
-}
-
-bool isIndexOutOfBoundsMessage(std::string_view message) {
-    constexpr std::string_view before = "List index out of bounds (";
-    constexpr std::string_view after = ")";
-    return framedBy(message, before, after) &&
-           isDecimal(message.substr(before.size(), message.size() - before.size() - after.size()));
-}
-
-bool isTooLargeMessage(std::string_view message) {
-    return message == "Soubor je příliš velký (nejvýše 64 MiB).";
+bool isReadingStopMessage(std::string_view message, std::string_view path) {
+    const std::string file = "Soubor \"" + std::string(path) + "\"";
+    if (!message.starts_with(file))
+        return false;
+    const std::string_view after = message.substr(file.size());
+    constexpr std::string_view kBeyondRange = "přesahuje největší částku, kterou program sečte.";
+    std::string_view line;
+    if (afterLineNumber(after, line)) {
+        return framedBy(line, "cena celkem \"", "\" není platná částka.") ||
+               line == "chybí cena celkem (čtvrté pole řádku)." ||
+               framedBy(line, "součet kategorie \"", kBeyondRange);
+    }
+    return framedBy(after, ": celková cena s kategorií \"", kBeyondRange) ||
+           framedBy(after, " má nadpis kategorie \"",
+                    "; nelze určit, ke které kategorii patří položky.") ||
+           after.starts_with(" neobsahuje nadpis žádné kategorie ");
 }
 
 bool isUnwritablePriceListMessage(std::string_view message) {

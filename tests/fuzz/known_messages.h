@@ -6,12 +6,11 @@
 
 namespace ek::fuzz {
 
-// "'%s' is not a valid integer value", any %s.
-bool isNotIntegerMessage(std::string_view message);
-// "List index out of bounds (%d)", %d a decimal number.
-bool isIndexOutOfBoundsMessage(std::string_view message);
-// "Soubor je příliš velký (nejvýše 64 MiB)."
-bool isTooLargeMessage(std::string_view message);
+// A message with which the reading of the material list at `path` stops
+// because of what the file holds: a line total that is no amount or is
+// missing, a sum beyond the range of amounts, a repeated category title, or
+// no category title at all (any title, line numbers and field).
+bool isReadingStopMessage(std::string_view message, std::string_view path);
 // "Ceník nelze uložit: znak "%s" na řádku %d nelze zapsat v kódování
 // Windows-1250.", any %s, %d a decimal number.
 bool isUnwritablePriceListMessage(std::string_view message);

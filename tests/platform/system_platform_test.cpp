@@ -83,15 +83,36 @@ TEST_F(SystemPlatformTest, ReadsWholeFilesWithUnicodeNames) {
     EXPECT_EQ(system_->fileSize(path("Dlažba ř ů.txt")), content.size());
 }
 
-TEST_F(SystemPlatformTest, MissingFileGivesTheInputOutputMessage) {
+// The message of the IoError that `operation` raises, or "no error".
+template <class Operation>
+std::string ioErrorOf(Operation&& operation) {
     try {
-        system_->readFile(path("chybí.txt"));
-        FAIL() << "no error";
+        operation();
     } catch (const IoError& error) {
-        EXPECT_STREQ(error.what(), "File not found");
+        return error.what();
     }
-    EXPECT_THROW(system_->fileSize(path("chybí.txt")), IoError);
-    EXPECT_THROW(system_->readFile(path("chybí/x.txt")), IoError);
+    return "no error";
+}
+
+TEST_F(SystemPlatformTest, FailuresNameTheFileAndTheReason) {
+    write("složka/a.txt", "a");
+    const auto file = [this](const std::string& relative) { return toUtf8(path(relative)); };
+    const std::string missing = "soubor nebo jeho složka neexistuje.";
+    EXPECT_EQ(ioErrorOf([&] { system_->readFile(path("chybí.txt")); }),
+              "Soubor \"" + file("chybí.txt") + "\" nelze přečíst: " + missing);
+    EXPECT_EQ(ioErrorOf([&] { system_->fileSize(path("chybí.txt")); }),
+              "Soubor \"" + file("chybí.txt") + "\" nelze přečíst: " + missing);
+    EXPECT_EQ(ioErrorOf([&] { system_->readFile(path("chybí/x.txt")); }),
+              "Soubor \"" + file("chybí/x.txt") + "\" nelze přečíst: " + missing);
+    EXPECT_EQ(ioErrorOf([&] { system_->writeFileAtomically(path("chybí/x.lst"), Bytes{'x'}); }),
+              "Soubor \"" + file("chybí/x.lst") + "\" nelze uložit: " + missing);
+    EXPECT_EQ(ioErrorOf([&] { system_->deleteFile(path("chybí.xls")); }),
+              "Soubor \"" + file("chybí.xls") + "\" nelze smazat: " + missing);
+    for (const auto& read : {+[](Platform&p, const Path&at) { p.readFile(at); },
+                             +[](Platform&p, const Path&at) { p.fileSize(at); }}) {
+        EXPECT_EQ(ioErrorOf([&] { read(*system_, path("složka")); }),
+                  "Soubor \"" + file("složka") + "\" nelze přečíst: je to složka, ne soubor.");
+    }
 }
 
 TEST_F(SystemPlatformTest, AtomicWriteReplacesAndLeavesNoTemporaryFile) {

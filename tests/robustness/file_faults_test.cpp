@@ -38,6 +38,10 @@ class FileFaults : public ::testing::Test {
         EXPECT_EQ(session.state.INF_celkova_cena, u"0,00");
     }
     fs::path project() const { return session.materialLists() / "Projekt.txt"; }
+    // The message that names `file` and says what failed and why.
+    static std::string failure(const fs::path& file, const std::string& what) {
+        return "Soubor \"" + file.string() + "\" " + what;
+    }
 
     RealSession session;
 };
@@ -45,7 +49,8 @@ class FileFaults : public ::testing::Test {
 TEST_F(FileFaults, MaterialListDeletedBetweenListingAndReading) {
     session.pick("Projekt.txt", kWorkedExample);
     fs::remove(project());
-    expectStopped(session.read(), "File not found");
+    expectStopped(session.read(),
+                  failure(project(), "nelze přečíst: soubor nebo jeho složka neexistuje."));
     expectUsable();
 }
 
@@ -53,7 +58,7 @@ TEST_F(FileFaults, MaterialListReplacedByAFolderBetweenListingAndReading) {
     session.pick("Projekt.txt", kWorkedExample);
     fs::remove(project());
     fs::create_directory(project());
-    expectStopped(session.read(), "Access denied");
+    expectStopped(session.read(), failure(project(), "nelze přečíst: je to složka, ne soubor."));
     expectUsable();
 }
 
@@ -63,7 +68,7 @@ TEST_F(FileFaults, MaterialListWithoutReadPermission) {
         GTEST_SKIP() << "file modes cannot be made to bind (the fake platform covers it)";
     session.pick("Projekt.txt", kWorkedExample);
     fs::permissions(project(), fs::perms::none);
-    expectStopped(session.read(), "Access denied");
+    expectStopped(session.read(), failure(project(), "nelze přečíst: přístup byl odepřen."));
     expectUsable();
 }
 
@@ -77,7 +82,8 @@ TEST_F(FileFaults, PipesAndDevicesNamedLikeMaterialListsAreNotRead) {
         session.state.FileListBox1.itemIndex =
             RealSession::indexOf(session.state.FileListBox1, name);
         ASSERT_GE(session.state.FileListBox1.itemIndex, 0);
-        expectStopped(session.read(), "Access denied");
+        expectStopped(session.read(), failure(session.materialLists() / name,
+                                              "nelze přečíst: není to obyčejný soubor."));
     }
     expectUsable();
 }
@@ -89,7 +95,7 @@ TEST_F(FileFaults, MaterialListFolderReplacedByAFile) {
     session.state.Nastavit();
     EXPECT_EQ(session.messages,
               std::vector<std::u16string>{u"Složka se seznamem kalkulací nebyla nalezena"});
-    EXPECT_EQ(session.read(), "List index out of bounds (-1)");
+    EXPECT_EQ(session.read(), "V seznamu souborů není vybrán žádný soubor.");
     fs::remove(session.materialLists());
     fs::create_directory(session.materialLists());
     expectUsable();
@@ -132,7 +138,9 @@ TEST_F(PriceListWriteFaults, DiskFullAtEveryPointLeavesTheOldFile) {
             const FileSizeLimit full(limit);
             message = writeError();
         }
-        EXPECT_EQ(message, "File too large");
+        EXPECT_EQ(message, failure(written(),
+                                   "nelze uložit: soubor by přesáhl největší velikost, "
+                                   "kterou systém dovolí."));
         expectOldFileAlone();
     }
     EXPECT_EQ(writeError(), "");
@@ -152,16 +160,18 @@ TEST_F(PriceListWriteFaults, RenameOverAFolderFailsAndLeavesNoTemporaryFile) {
 TEST_F(PriceListWriteFaults, MissingOrReadOnlyFolder) {
     const fs::path folder = session.priceLists();
     fs::rename(folder, folder.string() + "-jinde");
-    EXPECT_EQ(writeError(), "File not found");
+    const std::string missing =
+        failure(written(), "nelze uložit: soubor nebo jeho složka neexistuje.");
+    EXPECT_EQ(writeError(), missing);
     writeBytes(folder, {'x'});  // the folder became a file
-    EXPECT_EQ(writeError(), "File not found");
+    EXPECT_EQ(writeError(), missing);
     fs::remove(folder);
     fs::rename(folder.string() + "-jinde", folder);
     expectOldFileAlone();
 
     if (const ModesEnforced modes; modes.active()) {
         fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
-        EXPECT_EQ(writeError(), "Access denied");
+        EXPECT_EQ(writeError(), failure(written(), "nelze uložit: přístup byl odepřen."));
         fs::permissions(folder, fs::perms::owner_all);
         expectOldFileAlone();
     }

@@ -35,7 +35,10 @@ namespace fs = std::filesystem;
 using calc::Text;
 
 constexpr std::uint64_t k64MiB = 64ull * 1024 * 1024;
-constexpr char kTooLarge[] = "Soubor je příliš velký (nejvýše 64 MiB).";
+// The message that refuses the file at `path` (UTF-8) for its size.
+std::string tooLarge(const std::string& path) {
+    return "Soubor \"" + path + "\" je příliš velký (nejvýše 64 MiB).";
+}
 const Text kGardenTitle = u"Ostatní objekty zahrady";
 
 Text joined(const std::vector<Text>& lines) {
@@ -99,7 +102,7 @@ TEST_F(ReadingLimits, OneByteMoreIsRefusedUnreadAndTheToolGoesOn) {
     content.push_back(0x20);
     pickBytes(u"Velký.txt", content);
     const Text path = Text(kMaterialLists) + u"Velký.txt";
-    EXPECT_EQ(errorOf(&calc::Kalkulace::Prevod), kTooLarge);
+    EXPECT_EQ(errorOf(&calc::Kalkulace::Prevod), tooLarge(platform::toUtf8(path)));
     EXPECT_EQ(fake.readCount(path), 0);
     EXPECT_TRUE(k.ListBox1.empty());
     EXPECT_FALSE(k.Button15Enabled);
@@ -116,7 +119,7 @@ TEST_F(ReadingLimits, PriceListOver64MiBLeavesTheLinesAsTheyWere) {
     fake.reportSize(path, k64MiB + 1);
     k.Nastavit();
     k.FileListBox2.itemIndex = 0;
-    EXPECT_EQ(errorOf(&calc::Kalkulace::VyberCeniku), kTooLarge);
+    EXPECT_EQ(errorOf(&calc::Kalkulace::VyberCeniku), tooLarge(platform::toUtf8(path)));
     EXPECT_EQ(k.ListBox1, lines);
 }
 
@@ -321,12 +324,17 @@ TEST_F(ExportLimits, EveryCharacterOfTheBasicPlaneAndSurrogatePairsAreExported) 
 TEST(RealFileLimits, SparseFilesAtAndPastTheLimit) {
     RealSession session;
     session.pick("Prázdný.txt", {});
-    fs::resize_file(session.materialLists() / "Prázdný.txt", k64MiB);
-    EXPECT_EQ(session.read(), "");  // NUL bytes only: one empty item
+    const std::string path = (session.materialLists() / "Prázdný.txt").string();
+    fs::resize_file(path, k64MiB);
+    // NUL bytes only: one empty item, and no category in it.
+    EXPECT_EQ(session.read(), "Soubor \"" + path +
+                                  "\" neobsahuje nadpis žádné kategorie (například \"Rostliny "
+                                  "projektu zahrady\"); není to seznam kalkulace, nebo je v "
+                                  "kódování, které program nezná.");
     EXPECT_EQ(session.state.ListBox1, calc::TextList{Text()});
 
-    fs::resize_file(session.materialLists() / "Prázdný.txt", k64MiB + 1);
-    EXPECT_EQ(session.read(), kTooLarge);
+    fs::resize_file(path, k64MiB + 1);
+    EXPECT_EQ(session.read(), tooLarge(path));
     EXPECT_TRUE(session.state.ListBox1.empty());
 }
 

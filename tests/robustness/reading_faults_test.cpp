@@ -102,7 +102,8 @@ TEST_F(ReadingFaults, HugeMaterialListIsRefusedUnread) {
     pick(u"Projekt.txt", workedExampleText());
     fake.reportSize(kProject, 1ull << 40);
     const int readsBefore = fake.readCount(kProject);
-    EXPECT_EQ(errorOf(&calc::Kalkulace::Prevod), "Soubor je příliš velký (nejvýše 64 MiB).");
+    EXPECT_EQ(errorOf(&calc::Kalkulace::Prevod),
+              "Soubor \"" + platform::toUtf8(kProject) + "\" je příliš velký (nejvýše 64 MiB).");
     EXPECT_EQ(fake.readCount(kProject), readsBefore);
     expectNothingKept();
     fake.reportSize(kProject, utf16File(workedExampleText()).size());
