@@ -130,10 +130,12 @@ class Kalkulace {
     const Text& startDirectory() const { return startDirectory_; }
     platform::Platform& platform() { return platform_; }
 
+    // The category table kCategories[index] emptied to its header row.
+    void cutToHeaderRow(std::size_t index);
+
   private:
     void resetFigures();
     void showTotals();
-    void cutToHeaderRow(std::size_t index);
     // buildCategory after its PrehledKategorii: for a caller that has just
     // built the index from the working table as it stands.
     void buildCategoryFromIndex(std::size_t index);
