@@ -24,17 +24,16 @@ ColumnWidths fitColumnWidths(const ColumnWidths& designed, const ColumnWidths& w
 
 namespace {
 
-struct MeasuredText {
+struct MeasuredRow {
     int width;
-    std::u16string_view text;
+    int row;
 };
 
 }  // namespace
 
-std::vector<std::u16string_view> widestTexts(const calc::TextGrid& grid, int column,
-                                             const std::function<int(char16_t)>& advance,
-                                             std::size_t count) {
-    std::vector<MeasuredText> measured;
+std::vector<int> widestRows(const calc::TextGrid& grid, int column,
+                            const std::function<int(char16_t)>& advance, std::size_t count) {
+    std::vector<MeasuredRow> measured;
     measured.reserve(static_cast<std::size_t>(std::max(grid.rowCount(), 0)));
     for (int row = 0; row < grid.rowCount(); ++row) {
         const std::u16string_view text = grid.cell(column, row);
@@ -43,19 +42,17 @@ std::vector<std::u16string_view> widestTexts(const calc::TextGrid& grid, int col
         const int width =
             std::accumulate(text.begin(), text.end(), 0,
                             [&advance](int sum, char16_t unit) { return sum + advance(unit); });
-        measured.push_back({width, text});
+        measured.push_back({width, row});
     }
-    const auto wider = [](const MeasuredText& a, const MeasuredText& b) {
-        return a.width > b.width;
-    };
+    const auto wider = [](const MeasuredRow& a, const MeasuredRow& b) { return a.width > b.width; };
     const std::size_t kept = std::min(count, measured.size());
     std::partial_sort(measured.begin(), measured.begin() + static_cast<std::ptrdiff_t>(kept),
                       measured.end(), wider);
-    std::vector<std::u16string_view> texts;
-    texts.reserve(kept);
+    std::vector<int> rows;
+    rows.reserve(kept);
     for (std::size_t index = 0; index < kept; ++index)
-        texts.push_back(measured[index].text);
-    return texts;
+        rows.push_back(measured[index].row);
+    return rows;
 }
 
 }  // namespace ek::app

@@ -7,7 +7,6 @@
 #include <array>
 #include <cstddef>
 #include <functional>
-#include <string_view>
 #include <vector>
 
 #include "calc/text_grid.h"
@@ -37,13 +36,12 @@ constexpr bool isFigureColumn(int column) {
 ColumnWidths fitColumnWidths(const ColumnWidths& designed, const ColumnWidths& widest,
                              int nameHeader, int room);
 
-// The texts of `column` of `grid` (every row, the header too) that are
+// The rows of `grid` (the header row 0 too) whose texts in `column` are
 // widest when each character is `advance` wide, at most `count` of them,
-// widest first. A view measures only these in full (kerning included):
-// measuring every cell of a long table at each reading would cost more
-// than the reading.
-std::vector<std::u16string_view> widestTexts(const calc::TextGrid& grid, int column,
-                                             const std::function<int(char16_t)>& advance,
-                                             std::size_t count);
+// widest first; rows with an empty text are none. A view measures only these
+// in full (kerning, margins): measuring every cell of a long table at each
+// reading would cost more than the reading.
+std::vector<int> widestRows(const calc::TextGrid& grid, int column,
+                            const std::function<int(char16_t)>& advance, std::size_t count);
 
 }  // namespace ek::app

@@ -16,13 +16,13 @@
 #include "platform/platform.h"
 
 class QLabel;
-class QLineEdit;
 class QPushButton;
 
 namespace ek::app {
 
 class CategoryTableView;
 class DeveloperPanel;
+class FigureField;
 class FileListBox;
 class FolderWatcher;
 class GridModel;
@@ -67,15 +67,17 @@ class MainWindow : public QWidget, public TForm1View {
     void createControls();
     void createTabs();
     void connectEvents();
+    void connectTabKeys();
     void connectDeveloperPanel(DeveloperPanel& panel);
+    void placeDeveloperPanel();
     void centreOnScreen();
 
     QLabel* Label1 = nullptr;
     FileListBox* FileListBox1 = nullptr;
     QLabel* Label3 = nullptr;
-    QLineEdit* INF_cena_kategorie = nullptr;
+    FigureField* INF_cena_kategorie = nullptr;
     QLabel* Label4 = nullptr;
-    QLineEdit* INF_celkova_cena = nullptr;
+    FigureField* INF_celkova_cena = nullptr;
     QPushButton* Button15 = nullptr;
     QPushButton* Button16 = nullptr;
     QPushButton* Button1 = nullptr;

@@ -1,10 +1,10 @@
 // How a category table's width is shared: figures whole, the name column
 // paying for them down to its floor, headers whole; and the choice of the
-// texts a view measures in full.
+// rows a view measures in full.
 
 #include <gtest/gtest.h>
 
-#include <string>
+#include <vector>
 
 #include "app/table_columns.h"
 
@@ -71,20 +71,24 @@ int advance(char16_t unit) {
     return unit == u' ' || unit == u',' ? 3 : 7;
 }
 
-TEST(WidestTexts, FindsTheWidestByTheirCharactersNotByTheirLength) {
-    calc::TextGrid grid(5, 5);
+TEST(WidestRows, FindsTheWidestByTheirCharactersNotByTheirLength) {
+    calc::TextGrid grid(5, 6);
     grid.setCell(4, 0, u"cena");       // 28: the header counts too
     grid.setCell(4, 1, u"1 000,00");   // 6 digits, 2 narrow: 42
     grid.setCell(4, 2, u"9999999");    // 7 digits, one fewer character: 42
     grid.setCell(4, 3, u"99 999,99");  // 51
-    grid.setCell(4, 4, u"");
-    const std::vector<std::u16string_view> widest = widestTexts(grid, 4, advance, 2);
+    grid.setCell(4, 5, u"7");
+    const std::vector<int> widest = widestRows(grid, 4, advance, 2);
     ASSERT_EQ(widest.size(), 2u);
-    EXPECT_EQ(widest[0], u"99 999,99");
-    EXPECT_TRUE(widest[1] == u"1 000,00" || widest[1] == u"9999999");
-    // Fewer texts than asked for; empty cells are none.
-    EXPECT_EQ(widestTexts(grid, 4, advance, 10).size(), 4u);
-    EXPECT_TRUE(widestTexts(grid, 3, advance, 10).empty());
+    EXPECT_EQ(widest[0], 3);
+    EXPECT_TRUE(widest[1] == 1 || widest[1] == 2);
+    // Fewer rows than asked for; an empty cell is none.
+    const std::vector<int> all = widestRows(grid, 4, advance, 10);
+    ASSERT_EQ(all.size(), 5u);
+    EXPECT_EQ(all[0], 3);
+    EXPECT_EQ(all[3], 0);
+    EXPECT_EQ(all[4], 5);
+    EXPECT_TRUE(widestRows(grid, 3, advance, 10).empty());
 }
 
 }  // namespace
