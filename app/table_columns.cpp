@@ -6,7 +6,7 @@
 namespace ek::app {
 
 ColumnWidths fitColumnWidths(const ColumnWidths& designed, const ColumnWidths& widest,
-                             int nameHeader, int room) {
+                             int nameHeader, int room, int smallestName) {
     ColumnWidths widths{};
     int others = 0;
     for (std::size_t column = 0; column < kTableColumnCount; ++column) {
@@ -17,7 +17,7 @@ ColumnWidths fitColumnWidths(const ColumnWidths& designed, const ColumnWidths& w
     }
     const std::size_t name = kNameColumn;
     const int wanted = std::max(designed[name], widest[name]);
-    const int least = std::max(kSmallestNameWidth, nameHeader);
+    const int least = std::max(smallestName, nameHeader);
     widths[name] = std::max(least, std::min(wanted, room - others));
     return widths;
 }

@@ -31,10 +31,10 @@ constexpr bool isFigureColumn(int column) {
 // the name column's header needs. Every column but the name gets the larger
 // of its designed and its widest; the name column what is left of `room`,
 // no more than the larger of its designed and its widest, and never less
-// than kSmallestNameWidth or its header (then the columns are wider than
-// `room` together).
+// than `smallestName` or its header (then the columns are wider than `room`
+// together).
 ColumnWidths fitColumnWidths(const ColumnWidths& designed, const ColumnWidths& widest,
-                             int nameHeader, int room);
+                             int nameHeader, int room, int smallestName = kSmallestNameWidth);
 
 // The rows of `grid` (the header row 0 too) whose texts in `column` are
 // widest when each character is `advance` wide, at most `count` of them,
