@@ -59,6 +59,7 @@ class MainWindow final : public TForm1View {
     const CategoryTable& table(std::size_t index) const { return *tables_.at(index); }
     const HighlightTabs& tabs() const { return *PageControl1_; }
     HWND developerPanelHandle() const { return developerPanel_->handle(); }
+    HWND figureTips() const { return figureTips_->handle(); }
 
     // --- For the message loop
     // Keyboard shortcuts and dialog navigation (Tab, arrows) of the window and

@@ -67,6 +67,17 @@ int textWidthIn(HWND control, const std::wstring& text) {
     return textWidth(text, reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)));
 }
 
+// The text the window gives `tips` when it asks for the tip over `control`.
+std::wstring toolTipOver(HWND window, HWND tips, HWND control) {
+    NMTTDISPINFOW request{};
+    request.hdr.hwndFrom = tips;
+    request.hdr.idFrom = reinterpret_cast<UINT_PTR>(control);
+    request.hdr.code = TTN_GETDISPINFOW;
+    request.uFlags = TTF_IDISHWND;
+    ::SendMessageW(window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
+    return request.lpszText != nullptr ? request.lpszText : L"";
+}
+
 class DesktopWindowTest : public ::testing::Test {
   protected:
     DesktopWindowTest() {
@@ -148,6 +159,7 @@ TEST_F(DesktopWindowTest, EveryTotalIsShownWholeInBothFieldsWithItsTooltip) {
                              stateText(text));
             pump();
             EXPECT_EQ(windowText(field(id)), text);
+            EXPECT_EQ(toolTipOver(window_.handle(), window_.figureTips(), field(id)), text);
             // The field's own room for text (its formatting rectangle), with
             // a pixel for the caret.
             RECT room{};
