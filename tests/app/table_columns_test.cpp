@@ -45,8 +45,10 @@ TEST(FitColumnWidths, TheNameColumnKeepsItsFloorOrItsHeaderAndTheFiguresStayWhol
     EXPECT_EQ(huge[1], kSmallestNameWidth);
     EXPECT_EQ(huge[4], 150);  // wider than the room together: it scrolls
     EXPECT_GT(total(huge), kRoom);
-    // A header wider than the floor wins over it.
+    // A header wider than the floor wins over it; a view at another
+    // resolution gives its own floor.
     EXPECT_EQ(fitColumnWidths(kDesigned, {30, 200, 150, 150, 150}, 160, kRoom)[1], 160);
+    EXPECT_EQ(fitColumnWidths(kDesigned, {30, 200, 150, 150, 150}, 100, kRoom, 180)[1], 180);
 }
 
 TEST(FitColumnWidths, LongNamesUseTheUnusedRoomButNoMoreThanTheyNeed) {
