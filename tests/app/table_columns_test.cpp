@@ -57,15 +57,6 @@ TEST(FitColumnWidths, LongNamesUseTheUnusedRoomButNoMoreThanTheyNeed) {
     EXPECT_EQ(widths[1], kRoom - 30 - 71 - 52 - 65);
 }
 
-TEST(FitColumnWidths, OnlyQuantityPricesAndLineTotalsAreFigures) {
-    EXPECT_FALSE(isFigureColumn(0));
-    EXPECT_FALSE(isFigureColumn(kNameColumn));
-    EXPECT_TRUE(isFigureColumn(2));
-    EXPECT_TRUE(isFigureColumn(3));
-    EXPECT_TRUE(isFigureColumn(4));
-    EXPECT_FALSE(isFigureColumn(5));
-}
-
 // Digits 6 pixels, blank and comma 3, anything else 7.
 int advance(char16_t unit) {
     if (unit >= u'0' && unit <= u'9')
