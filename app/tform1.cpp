@@ -3,9 +3,20 @@
 #include <exception>
 
 #include "calc/categories.h"
+#include "calc/file_reading.h"
 #include "calc/text.h"
 
 namespace ek::app {
+
+namespace {
+
+// The size limit refuses a file by design, as a missing folder is a
+// condition of the user's files: a warning, not a failure of the tool.
+MessageKind kindOfError(const calc::Text& message) {
+    return message == calc::kFileTooLargeMessage ? MessageKind::Notice : MessageKind::Error;
+}
+
+}  // namespace
 
 // The platform as the window's operations use it: every service is the
 // system's, but a foreseen condition appears in the view's message box.
@@ -72,7 +83,8 @@ void TForm1::runOperation(const std::function<void()>& operation, Tables tables)
     try {
         operation();
     } catch (const std::exception& error) {
-        view_.showMessage(calc::fromUtf8(error.what()), MessageKind::Error);
+        const calc::Text message = calc::fromUtf8(error.what());
+        view_.showMessage(message, kindOfError(message));
     } catch (...) {
         view_.showMessage(u"Neznámá chyba", MessageKind::Error);
     }
@@ -90,6 +102,11 @@ void TForm1::runStateOperation(void (calc::Kalkulace::*operation)()) {
 
 void TForm1::runExportOperation(void (exporter::Export::*operation)()) {
     runOperation([this, operation] { (export_.*operation)(); }, Tables::Unchanged);
+}
+
+void TForm1::cutTablesToHeaderRows() {
+    for (std::size_t index = 0; index < calc::kCategoryCount; ++index)
+        state_.cutToHeaderRow(index);
 }
 
 void TForm1::showState(Tables tables) {
@@ -166,6 +183,11 @@ void TForm1::PageControl1Change(int tab) {
         Tables::Unchanged);
 }
 
+void TForm1::switchTab(int step) {
+    const int count = static_cast<int>(calc::kCategoryCount);
+    PageControl1Change(((state_.shownTab - 1 + step) % count + count) % count);
+}
+
 void TForm1::Button15Click() {
     runOperation([this] { export_.Button15Click(); }, Tables::Unchanged);
 }
@@ -192,6 +214,10 @@ void TForm1::RadioGroup2Click(int itemIndex) {
 void TForm1::RadioGroup3Click(int itemIndex) {
     runOperation([this, itemIndex] {
         state_.RadioGroup3 = itemIndex;
+        // The totals go back to nothing without a reading: the tables with
+        // them, so that what is on screen belongs together (also when the
+        // OpenOffice path fails to be read at the end).
+        cutTablesToHeaderRows();
         state_.Nastavit();
     });
 }
@@ -252,8 +278,9 @@ void TForm1::Button9Click() {
     runStateOperation(&calc::Kalkulace::Stavba_z_tabulky);
 }
 void TForm1::Button10Click() {
-    runOperation([this] { view_.showMessage(platform_->currentDirectory(), MessageKind::Notice); },
-                 Tables::Unchanged);
+    runOperation(
+        [this] { view_.showMessage(platform_->currentDirectory(), MessageKind::Information); },
+        Tables::Unchanged);
 }
 void TForm1::Button11Click() {
     runStateOperation(&calc::Kalkulace::Bazen_z_tabulky);

@@ -46,6 +46,10 @@ class TForm1 {
     // selection. `virtualKey` is a Windows virtual-key code.
     bool FileListBox1KeyDown(int virtualKey);
     void PageControl1Change(int tab);
+    // Ctrl+Tab, Ctrl+PgDn (`step` 1) and Ctrl+Shift+Tab, Ctrl+PgUp (-1),
+    // anywhere in the window: the next or previous tab, round the ends, as
+    // a change of tab by the user.
+    void switchTab(int step);
     void Button15Click();
     void Button16Click();
     void Button1Click();
@@ -101,6 +105,7 @@ class TForm1 {
     // afterwards the controls show the state.
     void runOperation(const std::function<void()>& operation, Tables tables = Tables::Changed);
     void runStateOperation(void (calc::Kalkulace::*operation)());
+    void cutTablesToHeaderRows();
     void runExportOperation(void (exporter::Export::*operation)());
     void showState(Tables tables);
 

@@ -23,8 +23,10 @@ enum class RadioGroupId { RadioGroup1, RadioGroup2, RadioGroup3 };
 // calc::kCategories, then the price list table of the developer panel.
 inline constexpr std::size_t kPriceListTable = 8;
 
-// A foreseen condition the user is told of, or an operation that failed.
-enum class MessageKind { Notice, Error };
+// What a message box tells, which its icon shows: a foreseen condition the
+// user is warned of (a missing folder, a file too large, a save that failed),
+// an operation that failed, or plain information (a developer's probe).
+enum class MessageKind { Notice, Error, Information };
 
 class TForm1View {
   public:

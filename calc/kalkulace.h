@@ -130,6 +130,9 @@ class Kalkulace {
     const Text& startDirectory() const { return startDirectory_; }
     platform::Platform& platform() { return platform_; }
 
+    // The category table kCategories[index] emptied to its header row.
+    void cutToHeaderRow(std::size_t index);
+
   private:
     // The material list read last: Edit1 + Edit2.
     Text listPath() const;
@@ -137,7 +140,6 @@ class Kalkulace {
     void refuseUntrustedTitles() const;
     void resetFigures();
     void showTotals();
-    void cutToHeaderRow(std::size_t index);
     // buildCategory after its PrehledKategorii: for a caller that has just
     // built the index from the working table as it stands.
     void buildCategoryFromIndex(std::size_t index);

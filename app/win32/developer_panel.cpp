@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "app/panel_placement.h"
 #include "app/win32/dpi.h"
 #include "app/win32/main_window_layout.h"
 #include "app/win32/wide_text.h"
@@ -186,15 +187,31 @@ void DeveloperPanel::applyDpi(unsigned dpi) {
 
 void DeveloperPanel::open() {
     const HWND panel = window_.get();
-    if (!::IsWindowVisible(panel)) {
-        RECT frame{};
-        ::GetWindowRect(panel, &frame);
-        const POINT corner = centredOnMonitor(
-            ::GetWindow(panel, GW_OWNER), SIZE{frame.right - frame.left, frame.bottom - frame.top});
-        ::SetWindowPos(panel, nullptr, corner.x, corner.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    }
+    if (!::IsWindowVisible(panel))
+        placeBesideOwner();
     ::ShowWindow(panel, SW_SHOW);
     ::SetForegroundWindow(panel);
+}
+
+void DeveloperPanel::placeBesideOwner() const {
+    const HWND panel = window_.get();
+    const HWND owner = ::GetWindow(panel, GW_OWNER);
+    RECT frame{};
+    RECT ownerFrame{};
+    ::GetWindowRect(panel, &frame);
+    ::GetWindowRect(owner, &ownerFrame);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!::GetMonitorInfoW(::MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor))
+        return;
+    const auto rect = [](const RECT& r) {
+        return ScreenRect{r.left, r.top, r.right - r.left, r.bottom - r.top};
+    };
+    const PanelPlaces places = placeBeside(rect(ownerFrame), frame.right - frame.left,
+                                           frame.bottom - frame.top, rect(monitor.rcWork));
+    ::SetWindowPos(owner, nullptr, places.main.x, places.main.y, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(panel, nullptr, places.panel.x, places.panel.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 
 void DeveloperPanel::showFiles(const calc::TextList& names, int selectedRow) {

@@ -29,7 +29,8 @@ class DeveloperPanel {
 
     HWND handle() const { return window_.get(); }
 
-    // Shows the panel (again) and brings it to the front.
+    // Shows the panel (again) and brings it to the front; one that was
+    // closed opens beside the main window.
     void open();
 
     void showFiles(const calc::TextList& names, int selectedRow);
@@ -45,6 +46,9 @@ class DeveloperPanel {
     void createControls();
     void applyDpi(unsigned dpi);
     void onCommand(int id, int code);
+    // Beside the main window, never over it (the main window moves where
+    // no side of it has room).
+    void placeBesideOwner() const;
 
     TForm1* form_ = nullptr;
     Placements placements_;

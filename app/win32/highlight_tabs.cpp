@@ -15,7 +15,14 @@ namespace {
 
 // Narrower than the control's own margins, so that all eight tabs fit beside
 // each other in one row.
-constexpr int kCaptionPadding = 3;
+constexpr int kCaptionPadding = 2;
+
+std::wstring trimmed(std::wstring text) {
+    const std::size_t first = text.find_first_not_of(L' ');
+    if (first == std::wstring::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(L' ') - first + 1);
+}
 
 }  // namespace
 
@@ -25,7 +32,8 @@ HighlightTabs::HighlightTabs(HWND parent, int id, const std::vector<std::u16stri
                         WS_TABSTOP | WS_GROUP | WS_CLIPSIBLINGS | TCS_OWNERDRAWFIXED, id)) {
     int index = 0;
     for (const std::u16string_view caption : captions) {
-        std::wstring text = wide(caption);
+        // Drawn centred: the blanks around a caption would only take room.
+        std::wstring text = trimmed(wide(caption));
         TCITEMW item{};
         item.mask = TCIF_TEXT;
         item.pszText = text.data();
@@ -49,18 +57,48 @@ int HighlightTabs::shownTab() const {
 void HighlightTabs::setFonts(FontSet& fonts) {
     const int padding = scaled(kCaptionPadding, fonts.dpi());
     TabCtrl_SetPadding(tabs_, padding, padding);
-    // The control measures the tabs in its own font: the bold one, so that
-    // a highlighted caption fits as well.
+    // No least width: a short caption ("Bazén") would be given room the
+    // others need to stay at the window's font size.
+    TabCtrl_SetMinTabWidth(tabs_, 0);
+    // The control measures the tabs in its own font: the window's, smaller
+    // only where the tabs would not fit beside each other.
     int reduction = 0;
     for (;; ++reduction) {
         ::SendMessageW(tabs_, WM_SETFONT,
-                       reinterpret_cast<WPARAM>(fonts.font(Weight::Bold, reduction)), FALSE);
+                       reinterpret_cast<WPARAM>(fonts.font(Weight::Normal, reduction)), FALSE);
         if (reduction >= fonts.largestReduction() || tabsFit())
             break;
     }
     normal_ = fonts.font(Weight::Normal, reduction);
-    bold_ = fonts.font(Weight::Bold, reduction);
+    // A highlighted caption in bold, as much smaller as its tab needs.
+    bold_.clear();
+    for (int index = 0; index < TabCtrl_GetItemCount(tabs_); ++index) {
+        const std::wstring caption = captionOf(index);
+        // The caption's width and part of the padding beside it.
+        const int room = textWidth(caption, normal_) + padding;
+        int boldReduction = reduction;
+        while (boldReduction < fonts.largestReduction() &&
+               textWidth(caption, fonts.font(Weight::Bold, boldReduction)) > room)
+            ++boldReduction;
+        bold_.push_back(fonts.font(Weight::Bold, boldReduction));
+    }
     ::InvalidateRect(tabs_, nullptr, TRUE);
+}
+
+std::wstring HighlightTabs::captionOf(int index) const {
+    wchar_t caption[128] = {};
+    TCITEMW tab{};
+    tab.mask = TCIF_TEXT;
+    tab.pszText = caption;
+    tab.cchTextMax = static_cast<int>(std::size(caption));
+    TabCtrl_GetItem(tabs_, index, &tab);
+    return caption;
+}
+
+HFONT HighlightTabs::captionFont(int index) const {
+    if (index != highlighted_ || index < 0 || index >= static_cast<int>(bold_.size()))
+        return normal_;
+    return bold_[static_cast<std::size_t>(index)];
 }
 
 bool HighlightTabs::tabsFit() const {
@@ -91,18 +129,13 @@ RECT HighlightTabs::pageArea() const {
 
 void HighlightTabs::drawTab(const DRAWITEMSTRUCT& item) const {
     const int index = static_cast<int>(item.itemID);
-    wchar_t caption[128] = {};
-    TCITEMW tab{};
-    tab.mask = TCIF_TEXT;
-    tab.pszText = caption;
-    tab.cchTextMax = static_cast<int>(std::size(caption));
-    TabCtrl_GetItem(tabs_, index, &tab);
-
-    const SelectedObject font(item.hDC, index == highlighted_ ? bold_ : normal_);
+    const std::wstring caption = captionOf(index);
+    const SelectedObject font(item.hDC, captionFont(index));
     ::SetBkMode(item.hDC, TRANSPARENT);
     ::SetTextColor(item.hDC, ::GetSysColor(COLOR_BTNTEXT));
     RECT area = item.rcItem;
-    ::DrawTextW(item.hDC, caption, -1, &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    ::DrawTextW(item.hDC, caption.c_str(), -1, &area,
+                DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 }  // namespace ek::app::win32

@@ -1,10 +1,13 @@
 #pragma once
 // The tab control of the category tables. The tabs are drawn here so that
-// the highlighted one can show its caption in bold; they are measured in the
-// bold font, so that a caption fits in either.
+// the highlighted one can show its caption in bold. They are sized for their
+// captions in the window's font (smaller only where all eight would not fit
+// beside each other), so highlighting never moves them; a bold caption too
+// wide for its tab is drawn a little smaller.
 
 #include <windows.h>
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -29,6 +32,9 @@ class HighlightTabs {
     // when the tabs would not fit beside each other. The control must have
     // its size already.
     void setFonts(FontSet& fonts);
+    // The font tab `index`'s caption is drawn in; a caption as drawn.
+    HFONT captionFont(int index) const;
+    std::wstring captionOf(int index) const;
 
     // The area of the tabs' page, in the parent's client coordinates.
     RECT pageArea() const;
@@ -42,7 +48,7 @@ class HighlightTabs {
     HWND tabs_;
     int highlighted_ = -1;
     HFONT normal_ = nullptr;
-    HFONT bold_ = nullptr;
+    std::vector<HFONT> bold_;  // per tab
 };
 
 }  // namespace ek::app::win32

@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "app/win32/dpi.h"
+#include "app/win32/keyboard_shortcuts.h"
 #include "app/win32/main_window_layout.h"
+#include "app/win32/message_box.h"
 #include "app/win32/resource_ids.h"
 #include "app/win32/wide_text.h"
 #include "app/win32/window_class.h"
@@ -22,23 +24,10 @@ constexpr wchar_t kTitle[] = L"Export kalkulace pro VDG2016";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
-// Control ids; 1 and 2 are left out: the dialog keys send them (IDOK, IDCANCEL).
-enum ControlId : int {
-    kLabel1Id = 100,
-    kFileListBox1Id,
-    kLabel3Id,
-    kSubtotalId,
-    kLabel4Id,
-    kTotalId,
-    kButton15Id,
-    kButton16Id,
-    kButton1Id,
-    kCheckBox1Id,
-    kRadioGroup2FirstId = 111,  // the group box 110
-    kRadioGroup3FirstId = 121,  // the group box 120
-    kPageControl1Id = 130,
-    kFirstTableId = 140,
-};
+// Between a figure field's frame and its text, at 96 dots per inch; and the
+// caret after the text.
+constexpr int kFigureMargin = 2;
+constexpr int kCaretWidth = 1;
 
 // Posted when the window is first shown: FormShow runs once the window is
 // on screen, outside the message that showed it.
@@ -79,8 +68,7 @@ MainWindow::MainWindow() {
     window_.reset(::CreateWindowExW(kExStyle, kClassName, kTitle, kStyle, CW_USEDEFAULT,
                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                                     ::GetModuleHandleW(nullptr), this));
-    accelerators_ =
-        ::LoadAcceleratorsW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(EK_ACCELERATORS_MAIN));
+    shortcuts_ = makeMainWindowShortcuts();
     createControls();
     createTabs();
     developerPanel_ = std::make_unique<DeveloperPanel>(window_.get());
@@ -104,14 +92,14 @@ void MainWindow::createControls() {
             return form_ != nullptr && form_->FileListBox1KeyDown(virtualKey);
         });
     placements_.add(FileListBox1_->handle(), kFileListBox1);
-    placements_.add(
+    Label3_ = placements_.add(
         createChild(window, L"STATIC", L"Dílčí součet", SS_LEFTNOWORDWRAP | SS_NOPREFIX, kLabel3Id),
         kLabel3, Fit::GrowToText);
     INF_cena_kategorie_ =
         placements_.add(createChild(window, L"EDIT", L"", ES_AUTOHSCROLL | WS_TABSTOP, kSubtotalId,
                                     WS_EX_CLIENTEDGE),
                         kSubtotalField);
-    placements_.add(
+    Label4_ = placements_.add(
         createChild(window, L"STATIC", L"Celková cena", SS_LEFTNOWORDWRAP | SS_NOPREFIX, kLabel4Id),
         kLabel4, Fit::GrowToText);
     INF_celkova_cena_ = placements_.add(
@@ -144,6 +132,9 @@ void MainWindow::createControls() {
             if (form_ != nullptr)
                 form_->RadioGroup3Click(index);
         });
+    figureTips_ = std::make_unique<ToolTips>(window);
+    figureTips_->addControl(INF_cena_kategorie_);
+    figureTips_->addControl(INF_celkova_cena_);
 }
 
 void MainWindow::createTabs() {
@@ -168,6 +159,9 @@ void MainWindow::applyDpi(unsigned dpi) {
     placeTables(dpi);
     // The old fonts go only now that no control uses them any more.
     fonts_ = std::move(fonts);
+    fitFigure(INF_cena_kategorie_);
+    fitFigure(INF_celkova_cena_);
+    alignLabels();
     const SIZE frame =
         frameSizeFor(scaled(kClientWidth, dpi), scaled(kClientHeight, dpi), kStyle, kExStyle, dpi);
     ::SetWindowPos(window_.get(), nullptr, 0, 0, frame.cx, frame.cy,
@@ -185,6 +179,41 @@ void MainWindow::placeTables(unsigned dpi) {
                        page.top + scaled(kTableTop, dpi), box.width, box.height,
                        SWP_NOZORDER | SWP_NOACTIVATE);
         tables_[index]->applyDpi(dpi);
+    }
+}
+
+void MainWindow::fitFigure(HWND field) {
+    const std::wstring text = windowText(field);
+    const int margin = scaled(kFigureMargin, dpi_);
+    RECT client{};
+    ::GetClientRect(field, &client);
+    // The field scrolls a text that leaves no pixel for the caret after it.
+    const int room = client.right - 2 * margin - kCaretWidth;
+    const HFONT font = fonts_->fittingFont(text, room);
+    if (reinterpret_cast<HFONT>(::SendMessageW(field, WM_GETFONT, 0, 0)) != font)
+        ::SendMessageW(field, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    // A new font brings margins of its own: the room above holds only with these.
+    ::SendMessageW(field, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                   MAKELPARAM(margin, margin));
+    // Scrolled back to the start, where a text that fits stands; a user
+    // typing keeps the caret.
+    if (::GetFocus() != field)
+        ::SendMessageW(field, EM_SETSEL, 0, 0);
+}
+
+void MainWindow::alignLabels() const {
+    // A label's text stands where its field's text stands: on one line.
+    const HWND window = window_.get();
+    for (const auto& [label, field] :
+         {std::pair{Label3_, INF_cena_kategorie_}, std::pair{Label4_, INF_celkova_cena_}}) {
+        RECT text{};
+        ::SendMessageW(field, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
+        ::MapWindowPoints(field, window, reinterpret_cast<POINT*>(&text), 2);
+        RECT place{};
+        ::GetWindowRect(label, &place);
+        ::MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&place), 2);
+        ::SetWindowPos(label, nullptr, place.left, text.top, place.right - place.left,
+                       place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 
@@ -216,8 +245,8 @@ bool MainWindow::translateMessage(MSG& message) {
     const HWND window = window_.get();
     if (window == nullptr)
         return false;
-    if (accelerators_ != nullptr && (message.hwnd == window || ::IsChild(window, message.hwnd)) &&
-        ::TranslateAcceleratorW(window, accelerators_, &message))
+    if (shortcuts_ && (message.hwnd == window || ::IsChild(window, message.hwnd)) &&
+        ::TranslateAcceleratorW(window, shortcuts_.get(), &message))
         return true;
     const HWND panel = developerPanel_->handle();
     if (panel != nullptr && (message.hwnd == panel || ::IsChild(panel, message.hwnd)))
@@ -252,6 +281,7 @@ void MainWindow::showText(FieldId field, const calc::Text& text) {
         return;
     settingText_ = true;
     ::SetWindowTextW(control, shown.c_str());
+    fitFigure(control);
     settingText_ = false;
 }
 
@@ -299,7 +329,7 @@ void MainWindow::watchFolder(const calc::Text& folder) {
     folderWatch_.watch(wide(folder));
 }
 
-void MainWindow::showMessage(const std::u16string& text, MessageKind /*kind*/) {
+void MainWindow::showMessage(const std::u16string& text, MessageKind kind) {
     // Owned by the window in front, the other one disabled meanwhile: modal
     // for the whole program, as a message of the tool should be.
     const HWND window = window_.get();
@@ -307,7 +337,7 @@ void MainWindow::showMessage(const std::u16string& text, MessageKind /*kind*/) {
     const HWND active = ::GetActiveWindow();
     const HWND owner = active == panel && panel != nullptr ? panel : window;
     const DisabledWindow other(owner == panel ? window : panel);
-    ::MessageBoxW(owner, wide(text).c_str(), kTitle, MB_OK);
+    ::MessageBoxW(owner, wide(text).c_str(), kTitle, MB_OK | messageBoxIcon(kind));
 }
 
 void MainWindow::openDeveloperPanel() {
@@ -327,6 +357,7 @@ void MainWindow::fieldEdited(int id) {
     if (settingText_ || form_ == nullptr)
         return;
     const HWND control = id == kSubtotalId ? INF_cena_kategorie_ : INF_celkova_cena_;
+    fitFigure(control);
     const std::u16string text = stateText(windowText(control));
     if (id == kSubtotalId)
         form_->INF_cena_kategorieChange(text);
@@ -335,9 +366,14 @@ void MainWindow::fieldEdited(int id) {
 }
 
 void MainWindow::onCommand(int id, int code) {
-    if (id == EK_COMMAND_DEVELOPER_PANEL) {
-        if (form_ != nullptr)
+    if (id == EK_COMMAND_DEVELOPER_PANEL || id == EK_COMMAND_NEXT_TAB ||
+        id == EK_COMMAND_PREVIOUS_TAB) {
+        if (form_ == nullptr)
+            return;
+        if (id == EK_COMMAND_DEVELOPER_PANEL)
             form_->openDeveloperPanel();
+        else
+            form_->switchTab(id == EK_COMMAND_NEXT_TAB ? 1 : -1);
         return;
     }
     if (form_ == nullptr)
@@ -377,6 +413,12 @@ void MainWindow::onCommand(int id, int code) {
 }
 
 bool MainWindow::onNotify(NMHDR& header, LRESULT& result) {
+    if (figureTips_->asksForText(header)) {
+        // The whole figure, however small the field draws it.
+        figureTips_->answer(header, windowText(reinterpret_cast<HWND>(header.idFrom)));
+        result = 0;
+        return true;
+    }
     if (header.hwndFrom == PageControl1_->handle() && header.code == TCN_SELCHANGE) {
         const int tab = PageControl1_->shownTab();
         showOnlyTable(tab);

@@ -17,12 +17,32 @@
 #include "app/win32/folder_watch.h"
 #include "app/win32/highlight_tabs.h"
 #include "app/win32/radio_group.h"
+#include "app/win32/tool_tips.h"
 #include "app/win32/unique_handle.h"
 
 namespace ek::app::win32 {
 
 class MainWindow final : public TForm1View {
   public:
+    // Control ids; 1 and 2 are left out: the dialog keys send them (IDOK,
+    // IDCANCEL).
+    enum ControlId : int {
+        kLabel1Id = 100,
+        kFileListBox1Id,
+        kLabel3Id,
+        kSubtotalId,
+        kLabel4Id,
+        kTotalId,
+        kButton15Id,
+        kButton16Id,
+        kButton1Id,
+        kCheckBox1Id,
+        kRadioGroup2FirstId = 111,  // the group box 110
+        kRadioGroup3FirstId = 121,  // the group box 120
+        kPageControl1Id = 130,
+        kFirstTableId = 140,
+    };
+
     // Creates the window and its controls, hidden.
     MainWindow();
     ~MainWindow() override;
@@ -33,6 +53,14 @@ class MainWindow final : public TForm1View {
     void attach(TForm1& form);
     // Shows the window, centred; the first time, TForm1::FormShow follows.
     void show(int showCommand);
+
+    // --- For the tests
+    HWND handle() const { return window_.get(); }
+    HWND control(int id) const { return ::GetDlgItem(window_.get(), id); }
+    const CategoryTable& table(std::size_t index) const { return *tables_.at(index); }
+    const HighlightTabs& tabs() const { return *PageControl1_; }
+    HWND developerPanelHandle() const { return developerPanel_->handle(); }
+    HWND figureTips() const { return figureTips_->handle(); }
 
     // --- For the message loop
     // Keyboard shortcuts and dialog navigation (Tab, arrows) of the window and
@@ -66,6 +94,8 @@ class MainWindow final : public TForm1View {
     void onCommand(int id, int code);
     bool onNotify(NMHDR& header, LRESULT& result);
     void fieldEdited(int id);
+    void fitFigure(HWND field);
+    void alignLabels() const;
 
     TForm1* form_ = nullptr;
     unsigned dpi_ = kDesignDpi;
@@ -74,6 +104,8 @@ class MainWindow final : public TForm1View {
 
     Placements placements_;
     std::unique_ptr<FileList> FileListBox1_;
+    HWND Label3_ = nullptr;
+    HWND Label4_ = nullptr;
     HWND INF_cena_kategorie_ = nullptr;
     HWND INF_celkova_cena_ = nullptr;
     HWND Button15_ = nullptr;
@@ -83,7 +115,8 @@ class MainWindow final : public TForm1View {
     std::unique_ptr<HighlightTabs> PageControl1_;
     std::array<std::unique_ptr<CategoryTable>, calc::kCategoryCount> tables_;
     std::unique_ptr<FontSet> fonts_;
-    HACCEL accelerators_ = nullptr;  // a resource: freed with the program
+    std::unique_ptr<ToolTips> figureTips_;
+    AcceleratorTable shortcuts_;
     FolderWatch folderWatch_;
     std::unique_ptr<DeveloperPanel> developerPanel_;
     // Last: the window goes before the controls' objects, which its

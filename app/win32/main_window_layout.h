@@ -19,8 +19,9 @@ inline constexpr Box kLabel3{16, 144, 53, 13};
 inline constexpr Box kSubtotalField{96, 144, 81, 21};
 inline constexpr Box kLabel4{16, 168, 64, 13};
 inline constexpr Box kTotalField{96, 168, 81, 21};
-inline constexpr Box kButton15{16, 192, 73, 25};
-inline constexpr Box kButton16{88, 192, 105, 25};
+// Four pixels apart, the right one ending under the file list's edge.
+inline constexpr Box kButton15{16, 192, 71, 25};
+inline constexpr Box kButton16{91, 192, 102, 25};
 inline constexpr Box kCheckBox1{16, 228, 115, 17};
 inline constexpr Box kButton1{136, 224, 57, 25};
 inline constexpr Box kRadioGroup2{8, 248, 185, 33};
@@ -38,6 +39,9 @@ struct TableShape {
     std::array<int, kTableColumns> columnWidths;
     bool tabStop;         // the Tab key stops at it
     bool rangeSelection;  // several rows may be selected at once
+    // The columns follow their texts: figures right-aligned and whole, the
+    // name column paying for them, headers whole (category tables).
+    bool fitsTexts = true;
 };
 
 // In the order of calc::kCategories. The plants table is passed by Tab; the
@@ -53,6 +57,6 @@ inline constexpr std::array<TableShape, calc::kCategoryCount> kCategoryTables{{
     {9, 265, {30, 206, 83, 89, 89}, true, true},
 }};
 
-inline constexpr TableShape kPriceListShape{0, 200, {40, 223, 239, 96, 86}, true, true};
+inline constexpr TableShape kPriceListShape{0, 200, {40, 223, 239, 96, 86}, true, true, false};
 
 }  // namespace ek::app::win32

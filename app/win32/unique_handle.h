@@ -64,6 +64,14 @@ struct ImageListTraits {
 };
 using ImageList = UniqueHandle<ImageListTraits>;
 
+// A table of keyboard shortcuts made by the program (CreateAcceleratorTableW).
+struct AcceleratorTableTraits {
+    using Value = HACCEL;
+    static Value invalid() { return nullptr; }
+    static void close(Value value) { ::DestroyAcceleratorTable(value); }
+};
+using AcceleratorTable = UniqueHandle<AcceleratorTableTraits>;
+
 // A top-level window; child windows go with their parent.
 struct WindowTraits {
     using Value = HWND;

@@ -32,7 +32,18 @@ int FontSet::largestReduction() const {
 }
 
 HFONT FontSet::font(Weight weight, int reduction) {
-    reduction = std::clamp(reduction, 0, largestReduction());
+    return anySize(weight, std::clamp(reduction, 0, largestReduction()));
+}
+
+HFONT FontSet::fittingFont(std::wstring_view text, int width) {
+    const int smallest = pixelsOf(kPoints, dpi_) - 1;
+    int reduction = 0;
+    while (reduction < smallest && textWidth(text, anySize(Weight::Normal, reduction)) > width)
+        ++reduction;
+    return anySize(Weight::Normal, reduction);
+}
+
+HFONT FontSet::anySize(Weight weight, int reduction) {
     GdiObject& made = fonts_[{weight, reduction}];
     if (!made)
         made = makeFont(pixelsOf(kPoints, dpi_) - reduction, weight);

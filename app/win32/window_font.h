@@ -33,7 +33,14 @@ class FontSet {
     int reductionToFit(std::wstring_view text, int width, Weight weight = Weight::Normal);
     int largestReduction() const;
 
+    // The window font, made as much smaller as `text` needs to be at most
+    // `width` pixels wide: below the smallest size of the captions if need
+    // be, as a figure must never be cut (down to a pixel's height).
+    HFONT fittingFont(std::wstring_view text, int width);
+
   private:
+    HFONT anySize(Weight weight, int reduction);
+
     unsigned dpi_;
     std::map<std::pair<Weight, int>, GdiObject> fonts_;
 };

@@ -97,7 +97,7 @@ DeveloperPanel::DeveloperPanel(QWidget* parent) : QDialog(parent) {
     StringGrid8 = new CategoryTableView(kPriceListLook, this);
     StringGrid8->setObjectName(QStringLiteral("StringGrid8"));
     StringGrid8->setMinimumSize(700, 200);
-    priceListModel = new GridModel(5, this);
+    priceListModel = new GridModel(5, GridModel::Figures::Left, this);
     StringGrid8->setModel(priceListModel);
     grid->addWidget(StringGrid8, 1, 0, 1, 4);
 }

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QPalette>
 
+#include "app/table_columns.h"
 #include "app/window/texts.h"
 
 namespace ek::app {
@@ -19,10 +20,16 @@ const calc::TextGrid& noRows() {
 
 }  // namespace
 
-GridModel::GridModel(const calc::TextGrid& grid, int columns, QObject* parent)
-    : QAbstractTableModel(parent), grid_(&grid), columns_(columns) {}
+GridModel::GridModel(const calc::TextGrid& grid, int columns, Figures figures, QObject* parent)
+    : QAbstractTableModel(parent), grid_(&grid), columns_(columns), figures_(figures) {}
 
-GridModel::GridModel(int columns, QObject* parent) : GridModel(noRows(), columns, parent) {}
+GridModel::GridModel(int columns, Figures figures, QObject* parent)
+    : GridModel(noRows(), columns, figures, parent) {}
+
+Qt::Alignment GridModel::alignment(int column) const {
+    const bool right = figures_ == Figures::Right && isFigureColumn(column);
+    return (right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+}
 
 int GridModel::rowCount(const QModelIndex& parent) const {
     if (parent.isValid())
@@ -41,7 +48,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
         case Qt::DisplayRole:
             return qtText(grid_->cell(index.column(), index.row() + 1));
         case Qt::TextAlignmentRole:
-            return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+            return QVariant::fromValue(alignment(index.column()));
         case Qt::BackgroundRole:
             if (index.column() == kRowNumberColumn)
                 return QGuiApplication::palette().button();
@@ -58,7 +65,7 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
         case Qt::DisplayRole:
             return qtText(grid_->cell(section, kHeaderRow));
         case Qt::TextAlignmentRole:
-            return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+            return QVariant::fromValue(alignment(section));
         default:
             return {};
     }

@@ -48,11 +48,15 @@ void HighlightTabBar::setAvailableWidth(int pixels) {
     setIconSize(iconSize());
 }
 
+QString HighlightTabBar::shownCaption(int index) const {
+    return tabText(index).trimmed();
+}
+
 int HighlightTabBar::tabsWidth(const QFont& captions) const {
-    const QFontMetrics bold(boldVersion(captions));
+    const QFontMetrics metrics(captions);
     int width = 0;
     for (int index = 0; index < count(); ++index)
-        width += bold.horizontalAdvance(tabText(index)) + 2 * kCaptionMargin;
+        width += metrics.horizontalAdvance(shownCaption(index)) + 2 * kCaptionMargin;
     return width;
 }
 
@@ -66,12 +70,23 @@ QFont HighlightTabBar::captionFont() const {
     return captions;
 }
 
+QFont HighlightTabBar::captionFontOf(int index) const {
+    const QFont captions = captionFont();
+    if (!isHighlighted(index))
+        return captions;
+    QFont bold = boldVersion(captions);
+    const int room = QFontMetrics(captions).horizontalAdvance(shownCaption(index));
+    while (bold.pointSizeF() - 0.5 >= kSmallestCaptionPoints &&
+           QFontMetrics(bold).horizontalAdvance(shownCaption(index)) > room)
+        bold.setPointSizeF(bold.pointSizeF() - 0.5);
+    return bold;
+}
+
 QSize HighlightTabBar::tabSizeHint(int index) const {
     // Narrow margins, as on the classic tab control, so that all eight tabs
-    // fit beside each other; wide enough for the bold caption.
+    // fit beside each other.
     QSize size = QTabBar::tabSizeHint(index);
-    const int captionWidth =
-        QFontMetrics(boldVersion(captionFont())).horizontalAdvance(tabText(index));
+    const int captionWidth = QFontMetrics(captionFont()).horizontalAdvance(shownCaption(index));
     size.setWidth(captionWidth + 2 * kCaptionMargin);
     return size;
 }
@@ -86,9 +101,21 @@ void HighlightTabBar::paintTab(QStylePainter& painter, int index) const {
     if (!option.state.testFlag(QStyle::State_Selected))
         caption.translate(0,
                           style()->pixelMetric(QStyle::PM_TabBarTabShiftVertical, &option, this));
-    painter.setFont(isHighlighted(index) ? boldVersion(captionFont()) : captionFont());
+    painter.setFont(captionFontOf(index));
     painter.drawItemText(caption, Qt::AlignCenter, option.palette, isTabEnabled(index),
-                         tabText(index), QPalette::WindowText);
+                         shownCaption(index), QPalette::WindowText);
+    if (hasFocus() && index == currentIndex())
+        paintFocus(painter, caption);
+}
+
+void HighlightTabBar::paintFocus(QStylePainter& painter, const QRect& caption) const {
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    // Styles that hide the focus until the keyboard is used see to that
+    // themselves (State_KeyboardFocusChange).
+    focus.rect = caption.adjusted(kCaptionMargin / 2, 2, -kCaptionMargin / 2, -1);
+    focus.backgroundColor = palette().color(QPalette::Window);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
 }
 
 void HighlightTabBar::paintEvent(QPaintEvent* /*event*/) {

@@ -1,9 +1,11 @@
 #pragma once
-// A tab bar that can draw any of its tabs highlighted (bold caption). Tab
-// sizes allow for the bold caption, so highlighting never moves the tabs.
-// All tabs stay side by side in the width they are given: where the window's
-// font is too wide for that (a fallback for the narrow face the layout was
-// made for), the captions are drawn a little smaller.
+// A tab bar that can draw any of its tabs highlighted (bold caption). The
+// tabs are sized for their captions at the window's font size (the blanks
+// around a caption left out), so highlighting never moves them; a bold
+// caption too wide for its tab is drawn a little smaller. All tabs stay side
+// by side in the width they are given: where the window's font is too wide
+// for that (a fallback for the narrow face the layout was made for), all
+// captions are drawn smaller. The tab with the keyboard focus shows it.
 
 #include <vector>
 
@@ -28,8 +30,12 @@ class HighlightTabBar : public QTabBar {
 
     // The width all tabs must fit in (0: no limit).
     void setAvailableWidth(int pixels);
-    // The font of the captions (bold for a highlighted one).
+    // The font of the captions that are not highlighted.
     QFont captionFont() const;
+    // The font tab `index`'s caption is drawn in.
+    QFont captionFontOf(int index) const;
+    // A caption as drawn: without the blanks around it.
+    QString shownCaption(int index) const;
 
   protected:
     QSize tabSizeHint(int index) const override;
@@ -39,6 +45,7 @@ class HighlightTabBar : public QTabBar {
 
   private:
     void paintTab(QStylePainter& painter, int index) const;
+    void paintFocus(QStylePainter& painter, const QRect& caption) const;
     int tabsWidth(const QFont& captions) const;
 
     std::vector<bool> highlighted_;

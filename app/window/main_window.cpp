@@ -12,8 +12,10 @@
 #include <QShortcut>
 #include <QStyle>
 
+#include "app/panel_placement.h"
 #include "app/window/category_table_view.h"
 #include "app/window/developer_panel.h"
+#include "app/window/figure_field.h"
 #include "app/window/file_list_box.h"
 #include "app/window/folder_watcher.h"
 #include "app/window/grid_model.h"
@@ -30,12 +32,15 @@ namespace {
 // Client-area geometry of the visible controls: left, top, width, height.
 constexpr QRect kLabel1{56, 8, 79, 13};
 constexpr QRect kFileListBox1{8, 24, 185, 113};
-constexpr QRect kLabel3{16, 144, 53, 13};
+// The labels as high as their fields, their text centred like the fields':
+// both lines of text stand on one baseline.
+constexpr QRect kLabel3{16, 144, 53, 21};
 constexpr QRect kSubtotalField{96, 144, 81, 21};
-constexpr QRect kLabel4{16, 168, 64, 13};
+constexpr QRect kLabel4{16, 168, 64, 21};
 constexpr QRect kTotalField{96, 168, 81, 21};
-constexpr QRect kButton15{16, 192, 73, 25};
-constexpr QRect kButton16{88, 192, 105, 25};
+// Four pixels apart, the right one ending under the file list's edge.
+constexpr QRect kButton15{16, 192, 71, 25};
+constexpr QRect kButton16{91, 192, 102, 25};
 constexpr QRect kCheckBox1{16, 228, 115, 17};
 constexpr QRect kButton1{136, 224, 57, 25};
 constexpr QRect kRadioGroup2{8, 248, 185, 33};
@@ -54,16 +59,16 @@ struct TabTable {
 };
 
 // In the order of calc::kCategories. The plants table is passed by Tab; the
-// pool table selects one cell at a time.
+// pool table selects one cell at a time. The columns follow their texts.
 constexpr std::array<TabTable, calc::kCategoryCount> kTabTables{{
-    {8, 265, {{30, 303, 42, 52, 72}, true, false}},
-    {8, 265, {{30, 240, 71, 52, 65}, true, true}},
-    {8, 265, {{30, 231, 76, 65, 61}, true, true}},
-    {8, 265, {{30, 272, 73, 63, 61}, false, true}},
-    {8, 257, {{30, 249, 79, 64, 62}, true, true}},
-    {8, 265, {{30, 223, 87, 74, 81}, true, true}},
-    {8, 257, {{30, 221, 83, 86, 82}, true, true}},
-    {9, 265, {{30, 206, 83, 89, 89}, true, true}},
+    {8, 265, {{30, 303, 42, 52, 72}, true, false, true}},
+    {8, 265, {{30, 240, 71, 52, 65}, true, true, true}},
+    {8, 265, {{30, 231, 76, 65, 61}, true, true, true}},
+    {8, 265, {{30, 272, 73, 63, 61}, false, true, true}},
+    {8, 257, {{30, 249, 79, 64, 62}, true, true, true}},
+    {8, 265, {{30, 223, 87, 74, 81}, true, true, true}},
+    {8, 257, {{30, 221, 83, 86, 82}, true, true, true}},
+    {9, 265, {{30, 206, 83, 89, 89}, true, true, true}},
 }};
 
 QString qtView(std::u16string_view text) {
@@ -119,8 +124,25 @@ QCheckBox* makeCheckBox(QWidget* parent, const char* name, const QString& captio
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption,
                   const QRect& geometry) {
     auto* label = place(new QLabel(caption, parent), name, geometry);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->resize(qMax(geometry.width(), label->sizeHint().width()), geometry.height());
     return label;
+}
+
+QMessageBox::Icon messageIcon(MessageKind kind) {
+    switch (kind) {
+        case MessageKind::Notice:
+            return QMessageBox::Warning;
+        case MessageKind::Error:
+            return QMessageBox::Critical;
+        case MessageKind::Information:
+            return QMessageBox::Information;
+    }
+    return QMessageBox::NoIcon;
+}
+
+ScreenRect screenRect(const QRect& rect) {
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
 }
 
 void showFieldText(QLineEdit* field, const calc::Text& text) {
@@ -170,9 +192,9 @@ void MainWindow::createControls() {
     FileListBox1 = place(new FileListBox(this), "FileListBox1", kFileListBox1);
     FileListBox1->setItemHeight(kFileItemHeight);
     Label3 = makeLabel(this, "Label3", QStringLiteral("Dílčí součet"), kLabel3);
-    INF_cena_kategorie = place(new QLineEdit(this), "INF_cena_kategorie", kSubtotalField);
+    INF_cena_kategorie = place(new FigureField(this), "INF_cena_kategorie", kSubtotalField);
     Label4 = makeLabel(this, "Label4", QStringLiteral("Celková cena"), kLabel4);
-    INF_celkova_cena = place(new QLineEdit(this), "INF_celkova_cena", kTotalField);
+    INF_celkova_cena = place(new FigureField(this), "INF_celkova_cena", kTotalField);
     Button15 = makeButton(this, "Button15", QStringLiteral("Export XLS"), kButton15);
     Button16 = makeButton(this, "Button16", QStringLiteral("Otevřít v MS Excel"), kButton16);
     // Unchecked at every start: the tool keeps no settings.
@@ -199,7 +221,7 @@ void MainWindow::createTabs() {
         auto* table = new CategoryTableView(tab.look, sheet);
         table->setObjectName(qtView(category.tableName));
         table->setGeometry(tab.left, kTableTop, kTableWidth, tab.height);
-        auto* model = new GridModel(kTableColumns, table);
+        auto* model = new GridModel(kTableColumns, GridModel::Figures::Right, table);
         table->setModel(model);
         models_[index] = model;
         PageControl1->addTab(sheet, qtView(category.tabCaption));
@@ -233,6 +255,20 @@ void MainWindow::connectEvents() {
             [form] { form->materialFolderChanged(); });
     auto* developer = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D), this);
     connect(developer, &QShortcut::activated, this, [form] { form->openDeveloperPanel(); });
+    connectTabKeys();
+}
+
+void MainWindow::connectTabKeys() {
+    TForm1* form = form_.get();
+    const auto switches = [this, form](QKeyCombination keys, int step) {
+        auto* shortcut = new QShortcut(QKeySequence(keys), this);
+        connect(shortcut, &QShortcut::activated, this, [form, step] { form->switchTab(step); });
+    };
+    switches(Qt::CTRL | Qt::Key_Tab, 1);
+    switches(Qt::CTRL | Qt::Key_PageDown, 1);
+    // Shift+Tab arrives as Backtab.
+    switches(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, -1);
+    switches(Qt::CTRL | Qt::Key_PageUp, -1);
 }
 
 void MainWindow::centreOnScreen() {
@@ -329,13 +365,13 @@ void MainWindow::watchFolder(const calc::Text& folder) {
     folderWatcher_->watch(qtText(folder));
 }
 
-void MainWindow::showMessage(const std::u16string& text, MessageKind) {
+void MainWindow::showMessage(const std::u16string& text, MessageKind kind) {
     if (messageSink_) {
         messageSink_(qtText(text));
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, kApplicationTitle.toString(), qtText(text),
-                    QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(messageIcon(kind), kApplicationTitle.toString(), qtText(text), QMessageBox::Ok,
+                    QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }
@@ -346,9 +382,29 @@ void MainWindow::openDeveloperPanel() {
         developerPanel_->setFont(font());
         connectDeveloperPanel(*developerPanel_);
     }
+    if (!developerPanel_->isVisible())
+        placeDeveloperPanel();
     developerPanel_->show();
     developerPanel_->raise();
     developerPanel_->activateWindow();
+}
+
+void MainWindow::placeDeveloperPanel() {
+    const QScreen* screen = this->screen();
+    if (screen == nullptr)
+        return;
+    // Before it is first shown the panel has no frame yet: it will get one
+    // like the main window's.
+    const QMargins frame(geometry().left() - frameGeometry().left(),
+                         geometry().top() - frameGeometry().top(),
+                         frameGeometry().right() - geometry().right(),
+                         frameGeometry().bottom() - geometry().bottom());
+    developerPanel_->adjustSize();
+    const QSize panel = developerPanel_->size().grownBy(frame);
+    const PanelPlaces places = placeBeside(screenRect(frameGeometry()), panel.width(),
+                                           panel.height(), screenRect(screen->availableGeometry()));
+    move(places.main.x, places.main.y);
+    developerPanel_->move(places.panel.x, places.panel.y);
 }
 
 DeveloperPanel* MainWindow::developerPanel() const {

@@ -17,13 +17,13 @@
 
 class QCheckBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 
 namespace ek::app {
 
 class CategoryTableView;
 class DeveloperPanel;
+class FigureField;
 class FileListBox;
 class FolderWatcher;
 class GridModel;
@@ -68,15 +68,17 @@ class MainWindow : public QWidget, public TForm1View {
     void createControls();
     void createTabs();
     void connectEvents();
+    void connectTabKeys();
     void connectDeveloperPanel(DeveloperPanel& panel);
+    void placeDeveloperPanel();
     void centreOnScreen();
 
     QLabel* Label1 = nullptr;
     FileListBox* FileListBox1 = nullptr;
     QLabel* Label3 = nullptr;
-    QLineEdit* INF_cena_kategorie = nullptr;
+    FigureField* INF_cena_kategorie = nullptr;
     QLabel* Label4 = nullptr;
-    QLineEdit* INF_celkova_cena = nullptr;
+    FigureField* INF_celkova_cena = nullptr;
     QPushButton* Button15 = nullptr;
     QPushButton* Button16 = nullptr;
     QCheckBox* CheckBox1 = nullptr;  // "Částky jako čísla"

@@ -1,7 +1,10 @@
 #include "app/window/radio_group.h"
 
+#include <qdrawutil.h>
+#include <QPainter>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStyle>
 
 namespace ek::app {
 
@@ -41,6 +44,31 @@ QRadioButton* RadioGroup::button(int index) const {
     return buttons_.at(static_cast<std::size_t>(index));
 }
 
+namespace {
+
+constexpr int kCaptionLeft = 8;
+constexpr int kCaptionPadding = 2;  // background beside the caption on the line
+constexpr int kFrameInside = 2;     // the frame's lines, and a pixel free
+
+}  // namespace
+
+QRect RadioGroup::frameRect() const {
+    return rect().adjusted(0, fontMetrics().height() / 2, 0, 0);
+}
+
+void RadioGroup::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    // Etched lines of its own: styles draw a group box's frame below the
+    // caption line, where low groups have no room left for their buttons.
+    qDrawShadeRect(&painter, frameRect(), palette(), true, 1);
+    const QRect caption(kCaptionLeft, 0, fontMetrics().horizontalAdvance(title()),
+                        fontMetrics().height());
+    painter.fillRect(caption.adjusted(-kCaptionPadding, 0, kCaptionPadding, 0),
+                     palette().brush(backgroundRole()));
+    style()->drawItemText(&painter, caption, Qt::AlignLeft | Qt::AlignVCenter, palette(),
+                          isEnabled(), title(), QPalette::WindowText);
+}
+
 void RadioGroup::resizeEvent(QResizeEvent* event) {
     QGroupBox::resizeEvent(event);
     arrangeButtons();
@@ -49,14 +77,14 @@ void RadioGroup::resizeEvent(QResizeEvent* event) {
 void RadioGroup::arrangeButtons() {
     if (buttons_.empty())
         return;
-    // Below the caption line, the buttons share the height row by row and the
-    // width column by column.
+    // Inside the frame below the caption line, the buttons share the height
+    // row by row and the width column by column.
     const int count = static_cast<int>(buttons_.size());
     const int rows = (count + columns_ - 1) / columns_;
     const int textHeight = fontMetrics().height();
-    const int free = height() - textHeight - 5;
+    const int free = height() - textHeight - kFrameInside;
     const int buttonHeight = qMax(1, free / rows);
-    const int top = textHeight + 1 + (free % rows) / 2;
+    const int top = textHeight + (free % rows) / 2;
     const int buttonWidth = qMax(1, (width() - 10) / columns_);
     for (int index = 0; index < count; ++index) {
         const int column = index / rows;

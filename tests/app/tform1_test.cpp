@@ -14,6 +14,7 @@
 
 #include "app/cli_export.h"
 #include "app/tform1.h"
+#include "calc/categories.h"
 #include "recording_view.h"
 #include "support/biff_stream.h"
 #include "support/cfb_reader.h"
@@ -162,6 +163,25 @@ TEST_F(TForm1Test, LeftAndRightInTheFileListMoveTheTabWithinTheFirstSixAndKeepTh
     EXPECT_TRUE(view.messages.empty());
 }
 
+TEST_F(TForm1Test, TheTabKeysGoRoundAllEightTabsAsTheUsersTabChanges) {
+    open();
+    clickFile(kWorkedExample);
+    form().switchTab(-1);  // from the first tab to the last
+    EXPECT_EQ(view.shownTab, 7);
+    EXPECT_EQ(view.highlightedTab, 7);
+    EXPECT_EQ(view.INF_cena_kategorie, u" 0 980,00");
+    form().switchTab(1);  // and back round to the first
+    EXPECT_EQ(view.shownTab, 0);
+    EXPECT_EQ(view.INF_cena_kategorie, u" 3 750,00");
+    form().switchTab(1);
+    EXPECT_EQ(view.shownTab, 1);
+    EXPECT_EQ(view.highlightedTab, 1);
+    EXPECT_EQ(view.INF_cena_kategorie, u" 9 000,00");
+    // Unlike the arrow keys of the file list, they read nothing again.
+    EXPECT_EQ(view.INF_celkova_cena, u" 13 730,00");
+    EXPECT_TRUE(view.messages.empty());
+}
+
 TEST_F(TForm1Test, ThePlantNameModeReadsAgainAndSortsByTheNameShown) {
     open();
     clickFile(kLargerSample);
@@ -195,6 +215,14 @@ TEST_F(TForm1Test, AChangeOfHostEditionResetsFiguresAndButtonsAndListsTheOtherFo
     EXPECT_EQ(view.FileListBox1.names, calc::TextList{u"Zkouška.txt"});
     EXPECT_EQ(view.watchedFolder, platformPathOf(trial / "Material Lists") + system().separator());
     EXPECT_TRUE(view.messages.empty());
+    // With the figures the tables go back to nothing: nothing of the last
+    // reading stays on screen beside "0,00"; the headers stay readable.
+    for (std::size_t table = 0; table < calc::kCategoryCount; ++table) {
+        SCOPED_TRACE(table);
+        EXPECT_EQ(view.table(table).rowCount(), 1);
+        EXPECT_EQ(view.table(table).cell(1, 0), calc::kCategories[table].nameHeader);
+        EXPECT_EQ(view.table(table).cell(4, 0), calc::kLineTotalHeader);
+    }
 
     // A missing folder is a foreseen condition: a notice, and the window goes on.
     form().RadioGroup3Click(1);
@@ -204,8 +232,45 @@ TEST_F(TForm1Test, AChangeOfHostEditionResetsFiguresAndButtonsAndListsTheOtherFo
               (std::vector<std::u16string>{u"Složka se seznamem ceníků nebyla nalezena",
                                            u"Složka se seznamem kalkulací nebyla nalezena"}));
     EXPECT_EQ(view.messages[0].kind, app::MessageKind::Notice);
+    EXPECT_EQ(view.messages[1].kind, app::MessageKind::Notice);
     form().RadioGroup3Click(1);
     EXPECT_EQ(view.FileListBox1.names.size(), 2u);
+    // A reading fills them again.
+    clickFile(kWorkedExample);
+    EXPECT_EQ(view.table(1).rowCount(), 3);
+    EXPECT_EQ(view.INF_celkova_cena, u" 13 730,00");
+}
+
+TEST_F(TForm1Test, AnEditionChangeEmptiesTheTablesAlsoBeforeAnyReadingAndWhenTheOfficePathFails) {
+    // An OpenOffice path file past the size limit: found, refused unread.
+    const fs::path officePath = startDirectory() / "open_office_full_exe_name.txt";
+    std::ofstream(officePath).put('x');
+    fs::resize_file(officePath, 64ull * 1024 * 1024 + 1);
+    open();
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.table(0).rowCount(), 15);  // the start is no reset of a reading
+    clickFile(kLargerSample);
+    form().RadioGroup3Click(1);
+    ASSERT_EQ(view.messages.size(), 2u);
+    EXPECT_EQ(view.INF_celkova_cena, u"0,00");
+    for (std::size_t table = 0; table < calc::kCategoryCount; ++table)
+        EXPECT_EQ(view.table(table).rowCount(), 1) << table;
+}
+
+TEST_F(TForm1Test, TheTablesStayWhenThePickedListLeavesItsFolderAndCanStillBeExported) {
+    open();
+    clickFile(kWorkedExample);
+    fs::rename(materialList(kWorkedExample), materialFolder() / u"Přejmenováno.md");
+    form().materialFolderChanged();
+    EXPECT_EQ(view.FileListBox1.names, calc::TextList{kLargerSample});
+    EXPECT_EQ(view.selectedFile(), u"");
+    EXPECT_EQ(view.table(0).rowCount(), 3);
+    EXPECT_EQ(view.table(1).cell(4, 1), form().state().StringGrid3.cell(4, 1));
+    EXPECT_EQ(view.INF_celkova_cena, u" 13 730,00");
+    EXPECT_TRUE(view.Button15);
+    form().Button15Click();
+    EXPECT_TRUE(fs::is_regular_file(workbook()));
+    EXPECT_TRUE(view.messages.empty());
 }
 
 TEST_F(TForm1Test, FollowingTheFolderKeepsTheSelectedFileAndReadsNothing) {
@@ -298,6 +363,22 @@ TEST_F(TForm1Test, AFailedSaveIsANoticeLeavesNoFileAndTheNextExportWorks) {
     EXPECT_TRUE(view.Button16);
 }
 
+TEST_F(TForm1Test, AFileTooLargeIsANoticeAndTheTablesDoNotKeepTheFileBefore) {
+    open();
+    clickFile(kWorkedExample);
+    const fs::path large = materialFolder() / u"Obří.txt";
+    // Sparse: the size is all the limit looks at before reading.
+    std::ofstream(large).put('\n');
+    fs::resize_file(large, 64ull * 1024 * 1024 + 1);
+    form().materialFolderChanged();
+    clickFile(u"Obří.txt");
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].kind, app::MessageKind::Notice);
+    EXPECT_EQ(view.INF_celkova_cena, u"0,00");
+    EXPECT_EQ(view.table(1).rowCount(), 1);
+    EXPECT_FALSE(view.Button15);
+}
+
 TEST_F(TForm1Test, AnOperationsErrorIsAnErrorMessageAndTheWindowGoesOn) {
     open();
     clickFile(kWorkedExample);
@@ -356,6 +437,7 @@ TEST_F(TForm1Test, TheDeveloperPanelIsFilledWhenOpenedAndItsButtonsRunTheirSteps
     form().Button10Click();
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.messages[0].text, platformPathOf(fs::current_path()));
+    EXPECT_EQ(view.messages[0].kind, app::MessageKind::Information);
 
     // The single steps of a reading, one by one, build what a pick builds.
     view.messages.clear();

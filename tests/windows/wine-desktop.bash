@@ -23,11 +23,12 @@ ek_free_display() {
   return 1
 }
 
-# Starts Xvfb on a free display and a Wine server for WINEPREFIX; sets DISPLAY.
+# Starts Xvfb on a free display (of SIZE, default 1280x800) and a Wine server
+# for WINEPREFIX; sets DISPLAY.
 ek_desktop_start() {
-  local number
+  local number size=${1:-1280x800}
   number=$(ek_free_display) || { echo "no free X display" >&2; return 1; }
-  Xvfb ":$number" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb ":$number" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
   ek_xvfb_pid=$!
   export DISPLAY=":$number"
   local waited=0

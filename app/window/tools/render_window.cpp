@@ -1,5 +1,6 @@
 // Renders the main window, with one material list read, into a PNG image:
-//   render-window --documents DIR --file NAME --output FILE.png
+//   render-window --documents DIR --file NAME [--tab N] --output FILE.png
+// --tab N: the user's click on tab N (1 to 8) after the reading.
 // Meant for the offscreen platform (QT_QPA_PLATFORM=offscreen).
 
 #include <cstdio>
@@ -34,6 +35,8 @@ int main(int argc, char** argv) {
         {QStringLiteral("documents"), QStringLiteral("Složka dokumentů."), QStringLiteral("DIR")});
     parser.addOption(
         {QStringLiteral("file"), QStringLiteral("Kalkulace k načtení."), QStringLiteral("NAME")});
+    parser.addOption({QStringLiteral("tab"), QStringLiteral("Karta zobrazená po načtení (1 až 8)."),
+                      QStringLiteral("N")});
     parser.addOption({QStringLiteral("output"), QStringLiteral("Výsledný obrázek PNG."),
                       QStringLiteral("FILE")});
     parser.process(application);
@@ -67,6 +70,14 @@ int main(int argc, char** argv) {
         if (found.isEmpty())
             return fail(QStringLiteral("Kalkulace \"%1\" není v seznamu.").arg(name));
         form.form().FileListBox1Click(list->row(found.first()));
+        QApplication::processEvents();
+    }
+    if (parser.isSet(QStringLiteral("tab"))) {
+        bool isNumber = false;
+        const int tab = parser.value(QStringLiteral("tab")).toInt(&isNumber);
+        if (!isNumber || tab < 1 || tab > 8)
+            return fail(QStringLiteral("--tab chce číslo karty 1 až 8."));
+        form.form().PageControl1Change(tab - 1);
         QApplication::processEvents();
     }
 

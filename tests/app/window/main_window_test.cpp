@@ -13,8 +13,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QHeaderView>
+#include <QImage>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -97,8 +103,8 @@ TEST_F(MainWindowTest, HasTheFixedLayout) {
         {"FileListBox1", {8, 24, 185, 113}, nullptr},
         {"INF_cena_kategorie", {96, 144, 81, 21}, nullptr},
         {"INF_celkova_cena", {96, 168, 81, 21}, nullptr},
-        {"Button15", {16, 192, 73, 25}, "Export XLS"},
-        {"Button16", {88, 192, 105, 25}, "Otevřít v MS Excel"},
+        {"Button15", {16, 192, 71, 25}, "Export XLS"},
+        {"Button16", {91, 192, 102, 25}, "Otevřít v MS Excel"},
         {"Button1", {136, 224, 57, 25}, "Zavřít"},
         {"RadioGroup2", {8, 248, 185, 33}, nullptr},
         {"RadioGroup3", {8, 280, 185, 33}, nullptr},
@@ -116,6 +122,9 @@ TEST_F(MainWindowTest, HasTheFixedLayout) {
                 << expected.name;
         }
     }
+    // The export buttons do not touch.
+    EXPECT_LT(control<QWidget>("Button15")->geometry().right() + 1,
+              control<QWidget>("Button16")->geometry().left());
     // Labels start where placed; they may grow with a wider fallback font.
     for (const auto& [name, topLeft] :
          {std::pair{"Label1", QPoint(56, 8)}, std::pair{"Label3", QPoint(16, 144)},
@@ -279,6 +288,150 @@ TEST_F(MainWindowTest, CtrlShiftDOpensTheDeveloperPanel) {
         EXPECT_NE(panel->findChild<QPushButton*>(QString::fromLatin1(name)), nullptr) << name;
     // Nothing of it is in the main window's client area.
     EXPECT_EQ(panel->window(), panel);
+}
+
+// The lowest row of ink (pixels darker than the background) in `area` of
+// `image`: the baseline of a text without descenders.
+int baselineIn(const QImage& image, const QRect& area) {
+    for (int y = area.bottom(); y >= area.top(); --y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (qGray(image.pixel(x, y)) < 100)
+                return y;
+        }
+    }
+    return -1;
+}
+
+TEST_F(MainWindowTest, LabelsStandOnTheBaselineOfTheirFieldsText) {
+    openWindow();
+    // Digits only: no descender below the baseline, as in the labels.
+    form->showText(app::FieldId::INF_cena_kategorie, u"1000");
+    form->showText(app::FieldId::INF_celkova_cena, u"2000");
+    const QImage window = form->grab().toImage();
+    for (const auto& [label, field] :
+         {std::pair{"Label3", "INF_cena_kategorie"}, std::pair{"Label4", "INF_celkova_cena"}}) {
+        SCOPED_TRACE(label);
+        const QRect fieldText = control<QWidget>(field)->geometry().adjusted(3, 3, -3, -3);
+        const int labelBaseline = baselineIn(window, control<QWidget>(label)->geometry());
+        EXPECT_NE(labelBaseline, -1);
+        EXPECT_EQ(labelBaseline, baselineIn(window, fieldText));
+    }
+}
+
+TEST_F(MainWindowTest, RadioButtonsSitInsideTheirGroupsFrames) {
+    openWindow();
+    for (const char* name : {"RadioGroup2", "RadioGroup3"}) {
+        SCOPED_TRACE(name);
+        const auto* group = control<app::RadioGroup>(name);
+        // Inside the frame's lines, below the caption standing on its top.
+        const QRect inside = group->frameRect().adjusted(1, 1, -1, -1);
+        EXPECT_LT(group->frameRect().top(), group->fontMetrics().height());
+        for (int item = 0; item < (std::string_view(name) == "RadioGroup2" ? 3 : 2); ++item) {
+            const QRadioButton* button = group->button(item);
+            QStyleOptionButton option;
+            option.initFrom(button);
+            const QRect indicator =
+                button->style()
+                    ->subElementRect(QStyle::SE_RadioButtonIndicator, &option, button)
+                    .translated(button->pos());
+            EXPECT_TRUE(inside.contains(indicator)) << item;
+            EXPECT_TRUE(group->rect().contains(button->geometry())) << item;
+        }
+    }
+}
+
+TEST_F(MainWindowTest, CtrlTabAndCtrlPageKeysSwitchTabsFromAnywhereAndEscapeKeepsTheWindow) {
+    openWindow();
+    clickFile(QString::fromUtf8(kWorkedExample));
+    auto* list = control<QListWidget>("FileListBox1");
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(tabs()->currentIndex(), 1);
+    EXPECT_EQ(highlightedTabs(), std::vector<int>{1});
+    EXPECT_EQ(field("INF_cena_kategorie"), QStringLiteral(" 9 000,00"));
+    auto* total = control<QLineEdit>("INF_celkova_cena");
+    total->setFocus();
+    QTest::keyClick(total, Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(tabs()->currentIndex(), 2);
+    auto* table = control<QTableView>("StringGrid4");
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(tabs()->currentIndex(), 1);
+    QTest::keyClick(table, Qt::Key_PageUp, Qt::ControlModifier);
+    QTest::keyClick(table, Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(tabs()->currentIndex(), 7);  // round the first tab to the last
+    EXPECT_EQ(highlightedTabs(), std::vector<int>{7});
+    EXPECT_EQ(field("INF_cena_kategorie"), QStringLiteral(" 0 980,00"));
+
+    QTest::keyClick(list, Qt::Key_Escape);
+    QTest::keyClick(form.get(), Qt::Key_Escape);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(catcher->messages.empty());
+}
+
+// The keyboard focus moved on with Tab until `target` has it.
+bool tabTo(QWidget* window, QWidget* target) {
+    for (int step = 0; step < 40 && !target->hasFocus(); ++step)
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window,
+                        Qt::Key_Tab);
+    return target->hasFocus();
+}
+
+TEST_F(MainWindowTest, TheKeyboardFocusIsVisibleInTheFileListTheTabBarAndTheTables) {
+    openWindow();
+    clickFile(QString::fromUtf8(kWorkedExample));
+    control<QPushButton>("Button1")->setFocus(Qt::TabFocusReason);
+    QWidget* const targets[] = {control<QListWidget>("FileListBox1"), tabs()->tabBar(),
+                                control<QTableView>("StringGrid2")};
+    for (QWidget* target : targets) {
+        SCOPED_TRACE(target->metaObject()->className());
+        control<QPushButton>("Button1")->setFocus(Qt::TabFocusReason);
+        const QImage without = target->grab().toImage();
+        if (target == targets[2])
+            target->setFocus(Qt::TabFocusReason);  // the plants table is passed by Tab
+        else
+            ASSERT_TRUE(tabTo(form.get(), target));
+        QApplication::processEvents();
+        EXPECT_NE(target->grab().toImage(), without);
+    }
+}
+
+TEST_F(MainWindowTest, TheDeveloperPanelOpensBesideTheWindowNeverOverIt) {
+    openWindow();
+    // Centred on the 1920 pixels of the test screen, the window leaves too
+    // little room on either side: it moves, and both stay on the screen.
+    form->form().openDeveloperPanel();
+    QWidget* panel = form->developerPanel();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(panel));
+    const QRect screen = form->screen()->availableGeometry();
+    EXPECT_FALSE(panel->frameGeometry().intersects(form->frameGeometry()));
+    EXPECT_TRUE(screen.contains(panel->frameGeometry()));
+    EXPECT_TRUE(screen.contains(form->frameGeometry()));
+    // Opened again after closing, where the window now stands: to its right.
+    panel->close();
+    form->move(0, 0);
+    form->form().openDeveloperPanel();
+    EXPECT_GT(panel->frameGeometry().left(), form->frameGeometry().right());
+    EXPECT_EQ(panel->frameGeometry().top(), form->frameGeometry().top());
+}
+
+TEST_F(MainWindowTest, MessageBoxesCarryTheIconOfTheirKind) {
+    openWindow();
+    clickFile(QString::fromUtf8(kWorkedExample));
+    // A save that failed: a foreseen condition.
+    std::filesystem::create_directory(materialFolder() / "Zahrada u domu.xls");
+    clickButton("Button15");
+    // A file that left its folder before the list caught up: the reading fails.
+    std::filesystem::remove(materialFolder() / kLargerSample);
+    form->form().FileListBox1Click(0);
+    // The developer's current directory: information.
+    form->form().Button10Click();
+    ASSERT_EQ(catcher->messages.size(), 3u);
+    EXPECT_EQ(catcher->messages[0].icon, QMessageBox::Warning);
+    EXPECT_EQ(catcher->messages[1].icon, QMessageBox::Critical);
+    EXPECT_EQ(catcher->messages[2].icon, QMessageBox::Information);
+    for (const CaughtMessage& message : catcher->messages)
+        EXPECT_EQ(message.title, QStringLiteral("Export kalkulace pro VDG2016"));
 }
 
 TEST_F(MainWindowTest, AFailedSaveShowsAModalBoxWithTheWindowsTitle) {

@@ -88,7 +88,7 @@ TEST(CategoryTableView, KeepsItsColumnWidthsWhenTheModelIsReset) {
     EXPECT_EQ(view.horizontalHeader()->height(), CategoryTableView::kRowHeight);
 }
 
-TEST(HighlightTabBar, HighlightingOneTabChangesNoTabsGeometry) {
+TEST(HighlightTabBar, HighlightingOneTabChangesNoTabsGeometryAndItsCaptionFitsTheTab) {
     HighlightTabBar bar;
     for (const char* caption : {" Rostliny ", "Zahradní objekty", "  Bazén  "})
         bar.addTab(QString::fromUtf8(caption));
@@ -98,10 +98,11 @@ TEST(HighlightTabBar, HighlightingOneTabChangesNoTabsGeometry) {
     EXPECT_TRUE(bar.isHighlighted(1));
     EXPECT_FALSE(bar.isHighlighted(0));
     EXPECT_EQ(bar.tabRect(1), before);
-    // The bold caption fits the tab.
-    QFont bold = bar.font();
-    bold.setBold(true);
-    EXPECT_GE(bar.tabRect(1).width(), QFontMetrics(bold).horizontalAdvance(bar.tabText(1)));
+    // Bold, and within the tab's margins (smaller if it must be).
+    EXPECT_TRUE(bar.captionFontOf(1).bold());
+    EXPECT_FALSE(bar.captionFontOf(0).bold());
+    EXPECT_LE(QFontMetrics(bar.captionFontOf(1)).horizontalAdvance(bar.shownCaption(1)),
+              bar.tabRect(1).width() - 2 * HighlightTabBar::kCaptionMargin);
     bar.setHighlighted(1, false);
     EXPECT_FALSE(bar.isHighlighted(1));
     // Out of range: no tab, no crash.
@@ -109,13 +110,22 @@ TEST(HighlightTabBar, HighlightingOneTabChangesNoTabsGeometry) {
     EXPECT_FALSE(bar.isHighlighted(7));
 }
 
-TEST(HighlightTabBar, CaptionsTooWideForTheGivenWidthAreDrawnSmallerSoThatAllTabsFit) {
+TEST(HighlightTabBar, CaptionsKeepTheWindowsSizeWhereTheyFitAndAreDrawnSmallerWhereNot) {
     HighlightTabBar bar;
     for (const char* caption : {" Rostliny ", "Zahradní objekty", " Stavební objekty", "  Bazén  "})
         bar.addTab(QString::fromUtf8(caption));
+    // The blanks around a caption take no room.
+    EXPECT_EQ(bar.shownCaption(0), QStringLiteral("Rostliny"));
     // The bar's preferred width is that of its tabs side by side.
     const auto tabsWidth = [&bar] { return bar.sizeHint().width(); };
     const int natural = tabsWidth();
+    EXPECT_EQ(natural, [&bar] {
+        int width = 0;
+        for (int index = 0; index < bar.count(); ++index)
+            width += bar.fontMetrics().horizontalAdvance(bar.shownCaption(index)) +
+                     2 * HighlightTabBar::kCaptionMargin;
+        return width;
+    }());
     bar.setAvailableWidth(natural);
     EXPECT_EQ(bar.captionFont().pointSizeF(), bar.font().pointSizeF());
     bar.setAvailableWidth(natural * 4 / 5);

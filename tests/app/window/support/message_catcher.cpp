@@ -23,7 +23,7 @@ void MessageCatcher::answerOpenBox() {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr || !box->isVisible())
         return;
-    messages.push_back({box->windowTitle(), box->text()});
+    messages.push_back({box->windowTitle(), box->text(), box->icon()});
     // What the user can do: the box has OK and nothing else.
     QAbstractButton* ok = box->button(QMessageBox::Ok);
     if (ok != nullptr && box->buttons().size() == 1)

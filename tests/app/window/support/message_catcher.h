@@ -2,6 +2,7 @@
 // While it lives, answers every modal message box with OK as soon as it is
 // shown, and records what the box said.
 
+#include <QMessageBox>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -12,6 +13,7 @@ namespace ek::test {
 struct CaughtMessage {
     QString title;
     QString text;
+    QMessageBox::Icon icon;
 };
 
 class MessageCatcher : public QObject {
