@@ -3,7 +3,7 @@
 #include <exception>
 
 #include "calc/categories.h"
-#include "calc/file_reading.h"
+#include "calc/error.h"
 #include "calc/text.h"
 
 namespace ek::app {
@@ -12,8 +12,9 @@ namespace {
 
 // The size limit refuses a file by design, as a missing folder is a
 // condition of the user's files: a warning, not a failure of the tool.
-MessageKind kindOfError(const calc::Text& message) {
-    return message == calc::kFileTooLargeMessage ? MessageKind::Notice : MessageKind::Error;
+MessageKind kindOfError(const std::exception& error) {
+    return dynamic_cast<const calc::FileTooLargeError*>(&error) != nullptr ? MessageKind::Notice
+                                                                           : MessageKind::Error;
 }
 
 }  // namespace
@@ -84,7 +85,7 @@ void TForm1::runOperation(const std::function<void()>& operation, Tables tables)
         operation();
     } catch (const std::exception& error) {
         const calc::Text message = calc::fromUtf8(error.what());
-        view_.showMessage(message, kindOfError(message));
+        view_.showMessage(message, kindOfError(error));
     } catch (...) {
         view_.showMessage(u"Neznámá chyba", MessageKind::Error);
     }

@@ -15,7 +15,7 @@ std::uint64_t fileSizeOf(platform::Platform& platform, const Text& path) {
 
 void refuseTooLarge(std::uint64_t size, const Text& path) {
     if (size > kLargestFileBytes)
-        throw CalcError(fileTooLargeMessage(path));
+        throw FileTooLargeError(fileTooLargeMessage(path));
 }
 
 platform::Bytes readWholeFile(platform::Platform& platform, const Text& path) {
