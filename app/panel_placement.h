@@ -2,18 +2,9 @@
 // Where the developer panel opens: beside the main window, never over it,
 // so that what the panel's steps change stays in view. Screen pixels.
 
+#include "app/screen_rect.h"
+
 namespace ek::app {
-
-struct ScreenRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-
-    constexpr int right() const { return left + width; }
-    constexpr int bottom() const { return top + height; }
-    friend constexpr bool operator==(const ScreenRect&, const ScreenRect&) = default;
-};
 
 struct ScreenPoint {
     int x = 0;

@@ -2,20 +2,13 @@
 // A control's place in pixels at 96 dots per inch, and the same place at the
 // monitor's resolution. Toolkit-free, so that it can be tested anywhere.
 
+#include "app/screen_rect.h"
+
 namespace ek::app::win32 {
 
 inline constexpr unsigned kDesignDpi = 96;
 
-struct Box {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-
-    constexpr int right() const { return left + width; }
-    constexpr int bottom() const { return top + height; }
-    friend constexpr bool operator==(const Box&, const Box&) = default;
-};
+using Box = ScreenRect;
 
 // `pixels` at 96 dots per inch in pixels at `dpi`, rounded to the nearest.
 constexpr int scaled(int pixels, unsigned dpi) {
