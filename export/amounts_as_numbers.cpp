@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "calc/line_value.h"
 #include "export/amount_text.h"
 
 namespace ek::exporter {
@@ -31,9 +32,7 @@ std::optional<std::int64_t> writeItems(const xls::IXLSRange& cells, const calc::
         const auto total = priceHundredths(table.cell(kTotalColumn - 1, item));
         if (total)
             setNumber(cells, row, kTotalColumn, crowns(*total));
-        std::int64_t added = 0;
-        const bool fits = total && sum && !__builtin_add_overflow(*sum, *total, &added);
-        sum = fits ? std::optional<std::int64_t>(added) : std::nullopt;
+        sum = total && sum ? calc::addedMoney(*sum, *total) : std::nullopt;
     }
     return sum;
 }
